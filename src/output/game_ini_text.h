@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <vector>
+
+// Everything that decides the generated Game.ini text, as the wizard's controls hold it.
+struct GameIniChoices {
+    enum class Player { Unchosen, ComplexCurve, Linear, Exponential, Stock, Skip };
+    // Stock is the creature page's "Ark  Stock": no creature line at all.
+    enum class Creature { Unchosen, ComplexCurve, Linear, Exponential, Stock };
+    // Stock is "Stock Engram": no engram lines.
+    enum class Engram { Unchosen, Logarithmic, Linear, Static, Stock };
+
+    bool section_header = true;
+
+    Player player = Player::Exponential;
+    int player_levels = 115;
+    double player_scale = 466.627;
+
+    Creature creature = Creature::Exponential;
+    // Set by copying the player's "Ark Stock": with a stock player ramp the creature line
+    // becomes the stock table too.
+    bool creature_locked_to_stock = false;
+    int creature_levels = 71;
+    double creature_scale = 480.933;
+
+    Engram engram = Engram::Logarithmic;
+    bool engram_reverse = false;
+    double engram_scale = 91.598;
+    // The engram level count while the player ramp is skipped; otherwise player_levels counts.
+    int engram_levels_without_player = 115;
+
+    bool custom_code_enabled = false;
+    QString custom_code;
+};
+
+enum class RampGroup { Player, Creature, Engram };
+
+struct GameIniText {
+    QByteArray bytes; // UTF-8, CR LF line ends
+    // Groups that had to be written but had no style chosen, in file order. Each wrote an
+    // empty ramp line or no engram lines; the window reports each one.
+    std::vector<RampGroup> groups_without_style;
+};
+
+GameIniText game_ini_text(const GameIniChoices &choices);

@@ -1,0 +1,126 @@
+#include "ramps/previews.h"
+
+#include "ramps/ramp_styles.h"
+
+#include <cmath>
+
+namespace
+{
+
+// Experience for level i in double precision; curve_factor multiplies the complex curve.
+struct XpFormula {
+    int style;
+    double scale;
+    double curve_factor;
+
+    double operator()(int i) const
+    {
+        switch (style) {
+        case XpStyle::Linear:
+            return std::round((i - 1) * (scale * 1000));
+        case XpStyle::ComplexCurve:
+            return std::round((curve_factor * i) * ((i * i + 10) * 0.5) - i * (curve_factor * i));
+        default:
+            return std::round(std::pow(i, i / (501.5 - scale)) + std::pow(i, 2.6));
+        }
+    }
+};
+
+std::optional<XpPreview> xp_preview(int style, double scale, double curve_factor, int levels)
+{
+    if (style < XpStyle::ComplexCurve || style > XpStyle::Linear)
+        return std::nullopt;
+
+    XpPreview preview;
+    preview.levels = {static_cast<int>(levels * 0.25), static_cast<int>(levels * 0.5),
+                      static_cast<int>(levels * 0.75), levels};
+
+    const XpFormula formula{style, scale, curve_factor};
+    if (style != XpStyle::Exponential) {
+        // Only the exponential ramp can pass the limit, so the others need just the samples.
+        for (std::size_t r = 0; r < preview.levels.size(); ++r)
+            preview.values[r] = formula(preview.levels[r]);
+        return preview;
+    }
+
+    // The exponential ramp is walked level by level: the first level past the limit marks
+    // itself and every later level, whatever the formula gives there.
+    preview.values.fill(kOverflowMarker);
+    for (int i = 0; i <= levels; ++i) {
+        const double xp = formula(i);
+        if (xp > kXpLimit) {
+            preview.overflowed = true;
+            break;
+        }
+        for (std::size_t r = 0; r < preview.levels.size(); ++r) {
+            if (preview.levels[r] == i)
+                preview.values[r] = xp;
+        }
+    }
+    return preview;
+}
+
+double engram_points(int style, double scale, int levels, bool reverse, int i)
+{
+    switch (style) {
+    case EngramStyle::Logarithmic: {
+        const double base = 1 + (102.5 - scale) / 100;
+        return std::round(std::log(reverse ? levels + 1 - i : i) / std::log(base));
+    }
+    case EngramStyle::Linear: {
+        const double factor = scale / 100;
+        return std::round((reverse ? levels - i : i) * factor);
+    }
+    default:
+        return scale;
+    }
+}
+
+} // namespace
+
+std::optional<XpPreview> player_xp_preview(int style, double scale, int levels)
+{
+    return xp_preview(style, scale, scale / 100, levels);
+}
+
+std::optional<XpPreview> creature_xp_preview(int style, double scale, int levels)
+{
+    return xp_preview(style, scale, std::round(scale / 100), levels);
+}
+
+std::optional<EngramPreview> engram_preview(int style, double scale, int levels, bool reverse)
+{
+    if (style < EngramStyle::Logarithmic || style > EngramStyle::Static)
+        return std::nullopt;
+
+    EngramPreview preview;
+    const double fifth = levels / 5.0;
+    for (int k = 1; k <= 4; ++k)
+        preview.levels[k - 1] = static_cast<int>(k * fifth - 1);
+    preview.levels[4] = levels;
+
+    std::uint32_t total = 0;
+    for (int i = 1; i <= levels; ++i) {
+        const double points = engram_points(style, scale, levels, reverse, i);
+        // The static style rounds the running total, not the points.
+        total = static_cast<std::uint32_t>(style == EngramStyle::Static ? std::round(total + points)
+                                                                        : total + points);
+        for (std::size_t r = 0; r < preview.levels.size(); ++r) {
+            if (preview.levels[r] == i) {
+                preview.points[r] = points;
+                preview.totals[r] = total;
+            }
+        }
+    }
+    return preview;
+}
+
+bool xp_within_limit(double scale, int levels)
+{
+    const double divisor = 501.5 - scale;
+    for (int i = 2; i <= levels; ++i) {
+        if (std::pow(i, 2.6) + std::pow(i, i / divisor) > kXpLimit)
+            return false;
+    }
+    return true;
+}

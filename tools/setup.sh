@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs what Quillmark needs on Debian (when run as root), then configures and builds it
+# in Release into build/. The run and test commands start with this.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+packages=(build-essential cmake qtbase5-dev qtbase5-dev-tools libbenchmark-dev)
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
+        missing+=("$package")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    if [ "$(id -u)" -eq 0 ]; then
+        apt-get update
+        DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+    else
+        echo "Quillmark needs these Debian packages. Install them, then run this again:" >&2
+        echo "sudo apt-get install ${missing[*]}" >&2
+        exit 1
+    fi
+fi
+
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
+cmake --build build -j"$(nproc)"
