@@ -4,7 +4,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(build-essential cmake qtbase5-dev qtbase5-dev-tools libbenchmark-dev)
+# The fonts stand in for the Windows fonts the forms name.
+packages=(build-essential cmake qtbase5-dev qtbase5-dev-tools libbenchmark-dev
+          fonts-liberation2 fonts-lato fonts-yrsa-rasa fonts-dejavu-core)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||

@@ -12,14 +12,14 @@ constexpr double kXpLimit = 9.99e14;
 constexpr double kOverflowMarker = -1.0;
 
 struct XpPreview {
-    std::array<int, 4> levels{};      // n/4, n/2, 3n/4 (truncated) and n
-    std::array<double, 4> values{};   // experience at those levels, or kOverflowMarker
-    bool overflowed = false;          // the exponential ramp passed kXpLimit
+    std::array<int, 4> levels{};    // n/4, n/2, 3n/4 (truncated) and n
+    std::array<double, 4> values{}; // experience at those levels, or kOverflowMarker
+    bool overflowed = false;        // the exponential ramp passed kXpLimit
 };
 
 struct EngramPreview {
-    std::array<int, 5> levels{};      // one less than each fifth of n, and n
-    std::array<double, 5> points{};   // points granted at those levels
+    std::array<int, 5> levels{};           // one less than each fifth of n, and n
+    std::array<double, 5> points{};        // points granted at those levels
     std::array<std::uint32_t, 5> totals{}; // running total after those levels
 };
 

@@ -1,0 +1,30 @@
+#include "dialogs/ioerr.h"
+#include "ui_ioerr.h"
+
+#include "mainwindow/window_drag.h"
+
+#include <QApplication>
+
+IOerr::IOerr(QWidget *parent) : QDialog(parent), form(new Ui::IOerr)
+{
+    form->setupUi(this);
+    // Each call replaces the whole set, so the dialog ends up frameless only.
+    setWindowFlags(Qt::MSWindowsFixedSizeDialogHint);
+    setWindowFlags(Qt::CustomizeWindowHint);
+    setWindowFlags(Qt::FramelessWindowHint);
+    // Without a frame there is no title bar to drag, so the dialog watches every event
+    // for the presses and moves that land on its text.
+    qApp->installEventFilter(this);
+}
+
+IOerr::~IOerr()
+{
+    delete form;
+}
+
+bool IOerr::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == form->label)
+        follow_drag(*this, drag_offset_x, drag_offset_y, *event);
+    return QDialog::eventFilter(watched, event);
+}

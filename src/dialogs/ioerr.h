@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QDialog>
+
+namespace Ui
+{
+class IOerr;
+}
+
+// Tells the user that the chosen file cannot be written. Frameless, dragged by its text.
+class IOerr : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit IOerr(QWidget *parent = nullptr);
+    ~IOerr() override;
+
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    Ui::IOerr *form;
+    int drag_offset_x = 0;
+    int drag_offset_y = 0;
+};

@@ -1,0 +1,12 @@
+#include "dialogs/opcanceled.h"
+#include "ui_opcanceled.h"
+
+opcanceled::opcanceled(QWidget *parent) : QDialog(parent), form(new Ui::opcanceled)
+{
+    form->setupUi(this);
+}
+
+opcanceled::~opcanceled()
+{
+    delete form;
+}

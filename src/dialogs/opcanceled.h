@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QDialog>
+
+namespace Ui
+{
+class opcanceled;
+}
+
+// Tells the user that the save dialog was cancelled.
+class opcanceled : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit opcanceled(QWidget *parent = nullptr);
+    ~opcanceled() override;
+
+private:
+    Ui::opcanceled *form;
+};

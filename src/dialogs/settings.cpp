@@ -1,0 +1,12 @@
+#include "dialogs/settings.h"
+#include "ui_settings.h"
+
+settings::settings(QWidget *parent) : QDialog(parent), form(new Ui::settings)
+{
+    form->setupUi(this);
+}
+
+settings::~settings()
+{
+    delete form;
+}

@@ -1,0 +1,12 @@
+#include "dialogs/thanxforusing.h"
+#include "ui_thanxforusing.h"
+
+thanxForUsing::thanxForUsing(QWidget *parent) : QDialog(parent), form(new Ui::thanxForUsing)
+{
+    form->setupUi(this);
+}
+
+thanxForUsing::~thanxForUsing()
+{
+    delete form;
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QDialog>
+
+namespace Ui
+{
+class thanxForUsing;
+}
+
+// Reports a generated file and credits the program's makers.
+class thanxForUsing : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit thanxForUsing(QWidget *parent = nullptr);
+    ~thanxForUsing() override;
+
+private:
+    Ui::thanxForUsing *form;
+};

@@ -1,0 +1,21 @@
+#include "mainwindow/resource_bundle.h"
+
+#include <QtCore/qglobal.h>
+
+static void register_bundle()
+{
+    Q_INIT_RESOURCE(resources);
+}
+static void unregister_bundle()
+{
+    Q_CLEANUP_RESOURCE(resources);
+}
+
+ResourceBundle::ResourceBundle()
+{
+    register_bundle();
+}
+ResourceBundle::~ResourceBundle()
+{
+    unregister_bundle();
+}
