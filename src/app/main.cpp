@@ -1,0 +1,30 @@
+#include "mainwindow/font_fallbacks.h"
+#include "mainwindow/mainwindow.h"
+#include "mainwindow/resource_bundle.h"
+
+#include <QApplication>
+#include <QFileInfo>
+
+// The directory of the running program, known before the application object exists.
+static QString program_directory(const char *argv0)
+{
+#ifdef Q_OS_LINUX
+    const QFileInfo self(QStringLiteral("/proc/self/exe"));
+    if (self.exists())
+        return QFileInfo(self.canonicalFilePath()).absolutePath();
+#endif
+    return QFileInfo(QString::fromLocal8Bit(argv0)).absolutePath();
+}
+
+int main(int argc, char *argv[])
+{
+    // Qt plug-ins lying next to the program are found; the working directory is never
+    // searched, so starting the program from an untrusted folder loads nothing from it.
+    QCoreApplication::addLibraryPath(program_directory(argv[0]));
+    const ResourceBundle resources;
+    QApplication app(argc, argv);
+    install_font_fallbacks();
+    MainWindow window;
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,89 @@
+#include "mainwindow/mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include "dialogs/settings.h"
+#include "dialogs/show_dialog.h"
+#include "mainwindow/window_drag.h"
+
+#include <QDesktopServices>
+#include <QUrl>
+
+namespace
+{
+// Where the donation button leads; the project has no donation page of its own yet.
+const char *const kDonationPage = "https://example.org/ark/donate/";
+
+const QSize kNarrowSize(700, 530); // the wizard alone
+const QSize kWideSize(950, 530);   // the wizard and the help panel at x 710
+} // namespace
+
+MainWindow::MainWindow(QWidget *parent)
+    : QMainWindow(parent), form(new Ui::MainWindow), drag_offset_x(0), drag_offset_y(0),
+      help_panel_open(false), player_xp_style(XpStyle::Exponential),
+      dino_xp_style(XpStyle::ComplexCurve), player_eng_style(EngramStyle::Logarithmic),
+      saved_dino_style(0), saved_dino_difficulty(0), saved_dino_target_level(0),
+      saved_slider_dino_difficulty(0), saved_slider_dino_level(0), dino_locked_to_stock(false)
+{
+    form->setupUi(this);
+
+    form->GtT_con->hide();
+    form->btn_prev_page->setEnabled(false);
+    form->estimated_player_xp->setEnabled(false);
+    form->no_player_xp_max_engram_level->hide();
+    form->no_player_xp_notification->hide();
+
+    // The window brings its own title-bar buttons and is dragged by its background.
+    setWindowFlags(Qt::FramelessWindowHint);
+    qApp->installEventFilter(this);
+    resize(kNarrowSize);
+
+    // The presets store the style codes anew from the buttons the form checks.
+    apply_player_xp_preset();
+    apply_player_eng_preset();
+    apply_dino_xp_preset();
+    refresh_player_xp_table();
+    refresh_player_eng_table();
+    refresh_dino_xp_table();
+
+    form->lbl_error_dino->hide();
+    form->lbl_error_player->hide();
+    form->btn_revert->hide();
+    form->stackedWidget->setCurrentIndex(0);
+}
+
+MainWindow::~MainWindow()
+{
+    // Widgets still send events while the base class destroys them; the filter must not
+    // look at a form that is gone.
+    qApp->removeEventFilter(this);
+    delete form;
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    // Sees every event of the program: one comparison decides that almost all pass untouched.
+    if (watched == form->widget_5)
+        follow_drag(*this, drag_offset_x, drag_offset_y, *event);
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::on_btn_walkmethro_clicked()
+{
+    help_panel_open = !help_panel_open;
+    resize(help_panel_open ? kWideSize : kNarrowSize);
+}
+
+void MainWindow::on_pushButton_5_clicked()
+{
+    close();
+}
+
+void MainWindow::on_don_btn_clicked()
+{
+    QDesktopServices::openUrl(QUrl(QString::fromLatin1(kDonationPage), QUrl::TolerantMode));
+}
+
+void MainWindow::on_GtT_con_clicked()
+{
+    show_dialog<settings>();
+}

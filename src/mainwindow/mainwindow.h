@@ -1,0 +1,100 @@
+#pragma once
+
+#include "ramps/ramp_styles.h"
+#include "ramps/sync_guard.h"
+
+#include <QMainWindow>
+
+namespace Ui
+{
+class MainWindow;
+}
+
+// The one window: a frameless wizard of nine pages with a help panel beside it. The ramps'
+// parameters are the live values of the form's controls; the members below are all the
+// state the window adds to them.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private slots:
+    void on_btn_next_page_clicked();
+    void on_btn_prev_page_clicked();
+    void on_player_skip_toggled(bool checked);
+    void on_player_xp_param_live_refresh_clicked();
+    void on_player_eng_real_time_refresh_clicked();
+    void on_dino_xp_real_time_refresh_clicked();
+    void on_btn_walkmethro_clicked();
+    void on_slider_player_xp_difficulty_valueChanged(int value);
+    void on_player_xp_difficulty_valueChanged(double arg1);
+    void on_player_linear_clicked();
+    void on_player_curve_clicked();
+    void on_player_mmo_clicked();
+    void on_player_xp_refresh_button_clicked();
+    void on_player_target_lvl_valueChanged(int arg1);
+    void on_slider_player_max_lvl_valueChanged(int value);
+    void on_Gen_btn_clicked();
+    void on_player_eng_difficulty_valueChanged(double arg1);
+    void on_player_eng_difficulty_slider_valueChanged(int value);
+    void on_dino_difficulty_valueChanged(double arg1);
+    void on_slider_dino_difficulty_valueChanged(int value);
+    void on_dino_target_level_valueChanged(int arg1);
+    void on_slider_dino_level_valueChanged(int value);
+    void on_GtT_con_clicked();
+    void on_player_eng_curve_clicked();
+    void on_player_eng_mmo_clicked();
+    void on_player_eng_linear_clicked();
+    void on_no_player_xp_max_engram_level_valueChanged(int arg1);
+    void on_player_eng_refresh_button_clicked();
+    void on_dino_xp_refresh_button_clicked();
+    void on_dino_mmo_clicked();
+    void on_dino_lin_clicked();
+    void on_dino_curve_clicked();
+    void on_copy_player2dino_settings_clicked();
+    void on_btn_revert_clicked();
+    void on_don_btn_clicked();
+    void on_pushButton_5_clicked();
+    void on_dino_skip_clicked();
+
+private:
+    // Ramp presets: set each scaling pair's ranges and value from the checked style and
+    // store the style code last, so refreshes during a preset use the previous code.
+    void apply_player_xp_preset();
+    void apply_player_eng_preset();
+    void apply_dino_xp_preset();
+    void refresh_player_xp_table();
+    void refresh_player_eng_table();
+    void refresh_dino_xp_table();
+
+    // The seven creature parameter controls are locked while the creature ramp follows the
+    // player's stock table.
+    void set_creature_controls_enabled(bool enabled);
+    void choose_creature_style();
+
+    void switch_to_page(int page);
+    void fill_summary();
+
+    Ui::MainWindow *form;
+    int drag_offset_x;
+    int drag_offset_y;
+    bool help_panel_open;
+    int player_xp_style;
+    int dino_xp_style;
+    int player_eng_style;
+    SyncGuard player_xp_scale_sync;
+    SyncGuard player_eng_scale_sync;
+    SyncGuard dino_xp_scale_sync;
+    SyncGuard dino_level_sync;
+    int saved_dino_style;
+    double saved_dino_difficulty;
+    int saved_dino_target_level;
+    int saved_slider_dino_difficulty;
+    int saved_slider_dino_level;
+    bool dino_locked_to_stock;
+};

@@ -1,0 +1,87 @@
+#include "mainwindow/mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include "dialogs/show_dialog.h"
+#include "dialogs/unexpectederror.h"
+#include "ramps/format_number.h"
+#include "ramps/preview_table.h"
+#include "ramps/previews.h"
+#include "ramps/scaling_preset.h"
+
+void MainWindow::apply_player_eng_preset()
+{
+    int style = EngramStyle::Static;
+    ScalingPreset preset{4000, 245000, 2000, 37000, 4.0, 245, 2.0, 37.0};
+    if (form->player_eng_curve->isChecked()) {
+        style = EngramStyle::Logarithmic;
+        preset = {4000, 100000, 2500, 91598, 4.0, 100, 2.5, 91.598};
+    } else if (form->player_eng_mmo->isChecked()) {
+        style = EngramStyle::Linear;
+        preset = {40000, 130000, 17500, 63987, 40.0, 130, 17.5, 63.987};
+    }
+    apply_scaling_preset(*form->player_eng_difficulty_slider, *form->player_eng_difficulty, preset);
+    player_eng_style = style;
+}
+
+void MainWindow::refresh_player_eng_table()
+{
+    const int levels = form->player_skip->isChecked() ? form->no_player_xp_max_engram_level->value()
+                                                      : form->player_target_lvl->value();
+    const auto preview = engram_preview(player_eng_style, form->player_eng_difficulty->value(),
+                                        levels, form->player_eng_reverse_mode->isChecked());
+    QTableWidget &table = *form->estimated_eng;
+    if (!preview) {
+        show_dialog<unexpectederror>();
+        show_zero_values(table, 1);
+        return;
+    }
+    for (int row = 0; row < int(preview->levels.size()); ++row) {
+        set_centred_cell(table, row, 0, QString::number(preview->levels[row]));
+        set_centred_cell(table, row, 1, format_number(preview->points[row]));
+        // Totals in the general format: exponent notation from a million on.
+        set_centred_cell(table, row, 2, QString::number(double(preview->totals[row]), 'g', 6));
+    }
+}
+
+void MainWindow::on_player_eng_curve_clicked()
+{
+    apply_player_eng_preset();
+}
+void MainWindow::on_player_eng_mmo_clicked()
+{
+    apply_player_eng_preset();
+}
+void MainWindow::on_player_eng_linear_clicked()
+{
+    apply_player_eng_preset();
+}
+
+void MainWindow::on_player_eng_difficulty_slider_valueChanged(int value)
+{
+    slider_moved(
+        player_eng_scale_sync, [&] { form->player_eng_difficulty->setValue(value / 1000.0); },
+        form->player_eng_real_time_refresh->isChecked(), [&] { refresh_player_eng_table(); });
+}
+
+void MainWindow::on_player_eng_difficulty_valueChanged(double arg1)
+{
+    spin_changed(player_eng_scale_sync, [&] {
+        form->player_eng_difficulty_slider->setValue(static_cast<int>(arg1 * 1000));
+    });
+}
+
+void MainWindow::on_no_player_xp_max_engram_level_valueChanged(int)
+{
+    if (form->player_eng_real_time_refresh->isChecked())
+        refresh_player_eng_table();
+}
+
+void MainWindow::on_player_eng_refresh_button_clicked()
+{
+    refresh_player_eng_table();
+}
+
+void MainWindow::on_player_eng_real_time_refresh_clicked()
+{
+    form->player_eng_refresh_button->setVisible(!form->player_eng_real_time_refresh->isChecked());
+}

@@ -1,0 +1,28 @@
+#include "ramps/preview_table.h"
+
+#include "ramps/format_number.h"
+#include "ramps/previews.h"
+
+#include <QTableWidget>
+
+void set_centred_cell(QTableWidget &table, int row, int column, const QString &text)
+{
+    auto *item = new QTableWidgetItem(text);
+    item->setTextAlignment(Qt::AlignCenter);
+    table.setItem(row, column, item);
+}
+
+void show_xp_preview(QTableWidget &table, const XpPreview &preview)
+{
+    for (int row = 0; row < int(preview.levels.size()); ++row) {
+        set_centred_cell(table, row, 1, format_number(preview.values[row]));
+        set_centred_cell(table, row, 0, QString::number(preview.levels[row]));
+    }
+}
+
+void show_zero_values(QTableWidget &table, int first_value_column)
+{
+    for (int row = 0; row < table.rowCount(); ++row)
+        for (int column = first_value_column; column < table.columnCount(); ++column)
+            set_centred_cell(table, row, column, format_number(0));
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+class QString;
+class QTableWidget;
+
+// Every preview cell is a new item, centred both ways; nothing reads the cells back.
+void set_centred_cell(QTableWidget &table, int row, int column, const QString &text);
+
+struct XpPreview;
+
+// Rows of an experience preview: sample level, then its experience in the preview format.
+void show_xp_preview(QTableWidget &table, const XpPreview &preview);
+
+// What a preview shows for a style code it does not know: zeros in the value columns.
+void show_zero_values(QTableWidget &table, int first_value_column);

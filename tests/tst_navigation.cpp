@@ -1,0 +1,235 @@
+#include "mainwindow/mainwindow.h"
+#include "mainwindow/resource_bundle.h"
+
+#include <QCheckBox>
+#include <QDoubleSpinBox>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QStackedWidget>
+#include <QtTest>
+
+static const ResourceBundle resources;
+
+namespace
+{
+using Pages = QVector<int>;
+
+template <typename T> T *child(QWidget &window, const QString &name)
+{
+    auto *widget = window.findChild<T *>(name);
+    if (!widget)
+        qFatal("no widget %s", qPrintable(name));
+    return widget;
+}
+
+int page(QWidget &window)
+{
+    return child<QStackedWidget>(window, "stackedWidget")->currentIndex();
+}
+
+// The wizard, the help panel and the progress bar show the same page.
+bool in_step(QWidget &window)
+{
+    const int current = page(window);
+    return child<QStackedWidget>(window, "Help_pgs")->currentIndex() == current &&
+           child<QProgressBar>(window, "pages_progress")->value() == current;
+}
+
+void click(QWidget &window, const char *name)
+{
+    child<QPushButton>(window, name)->click();
+}
+
+void reach_player_parameters(QWidget &window)
+{
+    click(window, "btn_next_page");
+    click(window, "btn_next_page");
+    QCOMPARE(page(window), 2);
+}
+} // namespace
+
+class TestNavigation : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void next_and_back_walk_the_pages_data();
+    void next_and_back_walk_the_pages();
+    void page_buttons_enable_at_the_ends();
+    void overflowing_ramp_keeps_its_page_data();
+    void overflowing_ramp_keeps_its_page();
+    void summary_texts_data();
+    void summary_texts();
+};
+
+void TestNavigation::next_and_back_walk_the_pages_data()
+{
+    QTest::addColumn<QStringList>("choices");
+    QTest::addColumn<Pages>("pages");
+    QTest::newRow("defaults") << QStringList{} << Pages{0, 1, 2, 3, 4, 5, 6, 7, 8};
+    QTest::newRow("player stock") << QStringList{"player_stock"} << Pages{0, 1, 3, 4, 5, 6, 7, 8};
+    QTest::newRow("player skipped, engram points chosen")
+        << QStringList{"player_skip"} << Pages{0, 1, 3, 4, 7, 8};
+    QTest::newRow("player skipped, stock engram points")
+        << QStringList{"player_skip", "player_eng_skip"} << Pages{0, 1, 3, 7, 8};
+    QTest::newRow("stock engram points")
+        << QStringList{"player_eng_skip"} << Pages{0, 1, 2, 3, 5, 6, 7, 8};
+    QTest::newRow("creature stock") << QStringList{"dino_skip"} << Pages{0, 1, 2, 3, 4, 5, 7, 8};
+    QTest::newRow("everything stock")
+        << QStringList{"player_stock", "player_eng_skip", "dino_skip"} << Pages{0, 1, 3, 5, 7, 8};
+}
+
+void TestNavigation::next_and_back_walk_the_pages()
+{
+    QFETCH(QStringList, choices);
+    QFETCH(Pages, pages);
+    MainWindow window;
+    window.show();
+    for (const QString &choice : choices)
+        child<QRadioButton>(window, choice)->click();
+
+    for (int step = 1; step < pages.size(); ++step) {
+        click(window, "btn_next_page");
+        QCOMPARE(page(window), pages[step]);
+        QVERIFY(in_step(window));
+    }
+    click(window, "btn_next_page"); // disabled on the last page: nothing happens
+    QCOMPARE(page(window), 8);
+    for (int step = pages.size() - 2; step >= 0; --step) {
+        click(window, "btn_prev_page");
+        QCOMPARE(page(window), pages[step]);
+        QVERIFY(in_step(window));
+    }
+}
+
+void TestNavigation::page_buttons_enable_at_the_ends()
+{
+    MainWindow window;
+    window.show();
+    auto *next = child<QPushButton>(window, "btn_next_page");
+    auto *back = child<QPushButton>(window, "btn_prev_page");
+    QVERIFY(!back->isEnabled());
+    next->click();
+    QVERIFY(back->isEnabled());
+    for (int i = 0; i < 7; ++i)
+        next->click();
+    QCOMPARE(page(window), 8);
+    QVERIFY(!next->isEnabled());
+    back->click();
+    QVERIFY(next->isEnabled());
+    for (int i = 0; i < 7; ++i)
+        back->click();
+    QCOMPARE(page(window), 0);
+    QVERIFY(!back->isEnabled());
+}
+
+void TestNavigation::overflowing_ramp_keeps_its_page_data()
+{
+    QTest::addColumn<QStringList>("route");
+    QTest::addColumn<QString>("levels");
+    QTest::addColumn<QString>("scaling");
+    QTest::addColumn<QString>("error_label");
+    QTest::addColumn<int>("stay_on");
+    QTest::newRow("player") << QStringList{"btn_next_page", "btn_next_page"} << "player_target_lvl"
+                            << "player_xp_difficulty"
+                            << "lbl_error_player" << 2;
+    QStringList to_creature;
+    for (int i = 0; i < 6; ++i)
+        to_creature << "btn_next_page";
+    QTest::newRow("creature") << to_creature << "dino_target_level"
+                              << "dino_difficulty"
+                              << "lbl_error_dino" << 6;
+}
+
+void TestNavigation::overflowing_ramp_keeps_its_page()
+{
+    QFETCH(QStringList, route);
+    QFETCH(QString, levels);
+    QFETCH(QString, scaling);
+    QFETCH(QString, error_label);
+    QFETCH(int, stay_on);
+    MainWindow window;
+    window.show();
+    for (const QString &button : route)
+        child<QPushButton>(window, button)->click();
+    QCOMPARE(page(window), stay_on);
+
+    // The check reads the spin boxes, refreshed preview or not.
+    child<QSpinBox>(window, levels)->setValue(4000);
+    child<QDoubleSpinBox>(window, scaling)->setValue(500);
+    auto *error = child<QLabel>(window, error_label);
+    for (const char *button : {"btn_next_page", "btn_prev_page"}) {
+        error->hide();
+        click(window, button);
+        QCOMPARE(page(window), stay_on);
+        QVERIFY(in_step(window));
+        QVERIFY(error->isVisibleTo(&window));
+    }
+
+    child<QSpinBox>(window, levels)->setValue(115);
+    child<QDoubleSpinBox>(window, scaling)->setValue(466.627);
+    click(window, "btn_next_page");
+    QCOMPARE(page(window), stay_on + 1);
+    QVERIFY(!error->isVisibleTo(&window));
+}
+
+void TestNavigation::summary_texts_data()
+{
+    QTest::addColumn<QStringList>("actions");
+    QTest::addColumn<QStringList>("expected");
+    // Expected texts in the summary's order: player style, max level, scaling, engram style,
+    // creature style, max level, scaling, section header, custom code.
+    QTest::newRow("defaults")
+        << QStringList{}
+        << QStringList{"Traditional/MMO", "115", "466.627", "Logarithmic", "Traditional/MMO", "71",
+                       "480.933",         "On",  "Off"};
+    QTest::newRow("curves, six significant digits")
+        << QStringList{"player_curve", "dino_curve", "player_eng_mmo", "Add_CustomCode", "Add_SS"}
+        << QStringList{"Complex Curve", "115", "865.692", "Linear", "Complex Curve", "71",
+                       "1448.91",       "Off", "On"};
+    QTest::newRow("reversed engram styles")
+        << QStringList{"player_linear", "dino_lin", "player_eng_reverse_mode"}
+        << QStringList{"Linear", "115", "56.785", "Reversed Logarithmic", "Linear", "71",
+                       "36.072", "On",  "Off"};
+    QTest::newRow("copied stock player ramp")
+        << QStringList{"player_stock", "copy_player2dino_settings", "player_eng_linear"}
+        << QStringList{"Ark Stock", "115", "n/a", "Static", "Ark Stock PLAYER curve",
+                       "115",       "n/a", "On",  "Off"};
+    QTest::newRow("skipped player ramp")
+        << QStringList{"player_skip", "player_eng_skip"}
+        << QStringList{
+               "skip/none", "115",     "466.627", "skip/none", "Skiped cause player is skipped",
+               "71",        "480.933", "On",      "Off"};
+    QTest::newRow("creature stock")
+        << QStringList{"dino_skip"}
+        << QStringList{
+               "Traditional/MMO",      "115", "466.627", "Logarithmic", "Stock (not generated)",
+               "Ark Stock DINO curve", "n/a", "On",      "Off"};
+}
+
+void TestNavigation::summary_texts()
+{
+    QFETCH(QStringList, actions);
+    QFETCH(QStringList, expected);
+    MainWindow window;
+    window.show();
+    for (const QString &name : actions)
+        child<QAbstractButton>(window, name)->click();
+    auto *pages = child<QStackedWidget>(window, "stackedWidget");
+    pages->setCurrentIndex(7);
+    click(window, "btn_next_page");
+    QCOMPARE(page(window), 8);
+
+    QStringList shown;
+    for (const char *label : {"lbl_player_lvl_style", "lbl_player_lvl_max", "lbl_player_lvl_scale",
+                              "lbl_player_eng_style", "lbl_dino_lvl_style", "lbl_dino_lvl_max",
+                              "lbl_dino_lvl_scale", "lbl_addFirstLine", "lbl_addCustomCode"})
+        shown << child<QLabel>(window, label)->text();
+    QCOMPARE(shown, expected);
+}
+
+QTEST_MAIN(TestNavigation)
+#include "tst_navigation.moc"
