@@ -4,8 +4,7 @@
 
 #include <benchmark/benchmark.h>
 
-namespace
-{
+namespace {
 
 constexpr int kMostLevels = 4000;
 // Above 501.5 the exponential divisor is negative and no level overflows, so the preview

@@ -13,8 +13,7 @@ using Numbers = QVector<qint64>;
 using Groups = QVector<RampGroup>;
 Q_DECLARE_METATYPE(Groups)
 
-namespace
-{
+namespace {
 
 using Player = GameIniChoices::Player;
 using Creature = GameIniChoices::Creature;
@@ -433,8 +432,7 @@ void TestGameIniText::groups_without_style()
     QCOMPARE(Groups(text.groups_without_style.begin(), text.groups_without_style.end()), groups);
 }
 
-namespace
-{
+namespace {
 
 // An independent writer: single-precision values computed straight from the formulas and
 // spelled with printf, assembled in a std::string.

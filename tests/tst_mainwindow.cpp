@@ -1,5 +1,6 @@
 #include "mainwindow/mainwindow.h"
 #include "mainwindow/resource_bundle.h"
+#include "test_support.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -16,17 +17,8 @@
 
 static const ResourceBundle resources;
 
-namespace
-{
+namespace {
 const char *const kCloseChild = "--child-close-window";
-
-template <typename T> T *child(QWidget &window, const char *name)
-{
-    auto *widget = window.findChild<T *>(QString::fromLatin1(name));
-    if (!widget)
-        qFatal("no widget %s", name);
-    return widget;
-}
 
 void send_mouse(QWidget *target, QEvent::Type type, const QPoint &global, Qt::MouseButton button,
                 Qt::MouseButtons held)
@@ -42,8 +34,6 @@ class TestMainWindow : public QObject
 
 private slots:
     void has_its_default_state();
-    void hides_what_must_not_show_at_start_data();
-    void hides_what_must_not_show_at_start();
     void drag_by_background_moves_window_data();
     void drag_by_background_moves_window();
     void drag_elsewhere_does_not_move_window_data();
@@ -72,28 +62,13 @@ void TestMainWindow::has_its_default_state()
     QVERIFY(!child<QCheckBox>(window, "Add_CustomCode")->isChecked());
     QVERIFY(!child<QTableWidget>(window, "estimated_player_xp")->isEnabled());
     QVERIFY(!child<QTableWidget>(window, "estimated_eng")->isEnabled());
-    // The previews already hold computed values when the window first shows.
-    QCOMPARE(child<QTableWidget>(window, "estimated_player_xp")->item(3, 0)->text(),
-             QStringLiteral("115"));
-}
-
-void TestMainWindow::hides_what_must_not_show_at_start_data()
-{
-    QTest::addColumn<QString>("name");
     for (const char *name :
          {"GtT_con", "no_player_xp_max_engram_level", "no_player_xp_notification",
           "lbl_error_player", "lbl_error_dino", "btn_revert"})
-        QTest::newRow(name) << QString::fromLatin1(name);
-}
-
-void TestMainWindow::hides_what_must_not_show_at_start()
-{
-    QFETCH(QString, name);
-    MainWindow window;
-    window.show();
-    auto *widget = window.findChild<QWidget *>(name);
-    QVERIFY(widget);
-    QVERIFY(widget->isHidden());
+        QVERIFY2(child<QWidget>(window, name)->isHidden(), name);
+    // The previews already hold computed values when the window first shows.
+    QCOMPARE(child<QTableWidget>(window, "estimated_player_xp")->item(3, 0)->text(),
+             QStringLiteral("115"));
 }
 
 void TestMainWindow::drag_by_background_moves_window_data()

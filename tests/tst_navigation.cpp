@@ -1,5 +1,6 @@
 #include "mainwindow/mainwindow.h"
 #include "mainwindow/resource_bundle.h"
+#include "test_support.h"
 
 #include <QCheckBox>
 #include <QDoubleSpinBox>
@@ -13,17 +14,8 @@
 
 static const ResourceBundle resources;
 
-namespace
-{
+namespace {
 using Pages = QVector<int>;
-
-template <typename T> T *child(QWidget &window, const QString &name)
-{
-    auto *widget = window.findChild<T *>(name);
-    if (!widget)
-        qFatal("no widget %s", qPrintable(name));
-    return widget;
-}
 
 int page(QWidget &window)
 {
@@ -69,17 +61,16 @@ void TestNavigation::next_and_back_walk_the_pages_data()
 {
     QTest::addColumn<QStringList>("choices");
     QTest::addColumn<Pages>("pages");
-    QTest::newRow("defaults") << QStringList{} << Pages{0, 1, 2, 3, 4, 5, 6, 7, 8};
-    QTest::newRow("player stock") << QStringList{"player_stock"} << Pages{0, 1, 3, 4, 5, 6, 7, 8};
-    QTest::newRow("player skipped, engram points chosen")
-        << QStringList{"player_skip"} << Pages{0, 1, 3, 4, 7, 8};
-    QTest::newRow("player skipped, stock engram points")
-        << QStringList{"player_skip", "player_eng_skip"} << Pages{0, 1, 3, 7, 8};
-    QTest::newRow("stock engram points")
-        << QStringList{"player_eng_skip"} << Pages{0, 1, 2, 3, 5, 6, 7, 8};
-    QTest::newRow("creature stock") << QStringList{"dino_skip"} << Pages{0, 1, 2, 3, 4, 5, 7, 8};
-    QTest::newRow("everything stock")
-        << QStringList{"player_stock", "player_eng_skip", "dino_skip"} << Pages{0, 1, 3, 5, 7, 8};
+    const auto row = [](const char *name, const QStringList &choices, const Pages &pages) {
+        QTest::newRow(name) << choices << pages;
+    };
+    row("defaults", {}, {0, 1, 2, 3, 4, 5, 6, 7, 8});
+    row("player stock", {"player_stock"}, {0, 1, 3, 4, 5, 6, 7, 8});
+    row("player skipped, engram points chosen", {"player_skip"}, {0, 1, 3, 4, 7, 8});
+    row("player skipped, stock engram points", {"player_skip", "player_eng_skip"}, {0, 1, 3, 7, 8});
+    row("stock engram points", {"player_eng_skip"}, {0, 1, 2, 3, 5, 6, 7, 8});
+    row("creature stock", {"dino_skip"}, {0, 1, 2, 3, 4, 5, 7, 8});
+    row("everything stock", {"player_stock", "player_eng_skip", "dino_skip"}, {0, 1, 3, 5, 7, 8});
 }
 
 void TestNavigation::next_and_back_walk_the_pages()
@@ -182,32 +173,27 @@ void TestNavigation::summary_texts_data()
     QTest::addColumn<QStringList>("expected");
     // Expected texts in the summary's order: player style, max level, scaling, engram style,
     // creature style, max level, scaling, section header, custom code.
-    QTest::newRow("defaults")
-        << QStringList{}
-        << QStringList{"Traditional/MMO", "115", "466.627", "Logarithmic", "Traditional/MMO", "71",
-                       "480.933",         "On",  "Off"};
-    QTest::newRow("curves, six significant digits")
-        << QStringList{"player_curve", "dino_curve", "player_eng_mmo", "Add_CustomCode", "Add_SS"}
-        << QStringList{"Complex Curve", "115", "865.692", "Linear", "Complex Curve", "71",
-                       "1448.91",       "Off", "On"};
-    QTest::newRow("reversed engram styles")
-        << QStringList{"player_linear", "dino_lin", "player_eng_reverse_mode"}
-        << QStringList{"Linear", "115", "56.785", "Reversed Logarithmic", "Linear", "71",
-                       "36.072", "On",  "Off"};
-    QTest::newRow("copied stock player ramp")
-        << QStringList{"player_stock", "copy_player2dino_settings", "player_eng_linear"}
-        << QStringList{"Ark Stock", "115", "n/a", "Static", "Ark Stock PLAYER curve",
-                       "115",       "n/a", "On",  "Off"};
-    QTest::newRow("skipped player ramp")
-        << QStringList{"player_skip", "player_eng_skip"}
-        << QStringList{
-               "skip/none", "115",     "466.627", "skip/none", "Skiped cause player is skipped",
-               "71",        "480.933", "On",      "Off"};
-    QTest::newRow("creature stock")
-        << QStringList{"dino_skip"}
-        << QStringList{
-               "Traditional/MMO",      "115", "466.627", "Logarithmic", "Stock (not generated)",
-               "Ark Stock DINO curve", "n/a", "On",      "Off"};
+    const auto row = [](const char *name, const QStringList &actions, const QStringList &expected) {
+        QTest::newRow(name) << actions << expected;
+    };
+    row("defaults", {},
+        {"Traditional/MMO", "115", "466.627", "Logarithmic", "Traditional/MMO", "71", "480.933",
+         "On", "Off"});
+    row("curves, six significant digits",
+        {"player_curve", "dino_curve", "player_eng_mmo", "Add_CustomCode", "Add_SS"},
+        {"Complex Curve", "115", "865.692", "Linear", "Complex Curve", "71", "1448.91", "Off",
+         "On"});
+    row("reversed engram style", {"player_linear", "dino_lin", "player_eng_reverse_mode"},
+        {"Linear", "115", "56.785", "Reversed Logarithmic", "Linear", "71", "36.072", "On", "Off"});
+    row("copied stock player ramp",
+        {"player_stock", "copy_player2dino_settings", "player_eng_linear"},
+        {"Ark Stock", "115", "n/a", "Static", "Ark Stock PLAYER curve", "115", "n/a", "On", "Off"});
+    row("skipped player ramp", {"player_skip", "player_eng_skip"},
+        {"skip/none", "115", "466.627", "skip/none", "Skiped cause player is skipped", "71",
+         "480.933", "On", "Off"});
+    row("creature stock", {"dino_skip"},
+        {"Traditional/MMO", "115", "466.627", "Logarithmic", "Stock (not generated)",
+         "Ark Stock DINO curve", "n/a", "On", "Off"});
 }
 
 void TestNavigation::summary_texts()

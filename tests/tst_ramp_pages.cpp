@@ -2,6 +2,7 @@
 #include "mainwindow/resource_bundle.h"
 #include "ramps/format_number.h"
 #include "ramps/previews.h"
+#include "test_support.h"
 
 #include <QCheckBox>
 #include <QDoubleSpinBox>
@@ -19,18 +20,9 @@
 
 static const ResourceBundle resources;
 
-namespace
-{
+namespace {
 using Numbers = QVector<double>;
 using Levels = QVector<int>;
-
-template <typename T> T *child(QWidget &window, const QString &name)
-{
-    auto *widget = window.findChild<T *>(name);
-    if (!widget)
-        qFatal("no widget %s", qPrintable(name));
-    return widget;
-}
 
 QStringList column(QTableWidget *table, int index)
 {
@@ -40,19 +32,13 @@ QStringList column(QTableWidget *table, int index)
     return texts;
 }
 
-QStringList as_levels(const Levels &levels)
+// Sample levels as the level column shows them, values as the value column does.
+template <typename Numbers> QStringList as_text(const Numbers &numbers)
 {
     QStringList texts;
-    for (int level : levels)
-        texts << QString::number(level);
-    return texts;
-}
-
-QStringList as_preview(const Numbers &values)
-{
-    QStringList texts;
-    for (double value : values)
-        texts << format_number(value);
+    for (auto number : numbers)
+        texts << (std::is_integral<decltype(number)>::value ? QString::number(number)
+                                                            : format_number(number));
     return texts;
 }
 
@@ -63,8 +49,7 @@ public:
     explicit RefreshCounter(QTableWidget *table)
         : spy(table->model(), &QAbstractItemModel::dataChanged),
           cells(table->rowCount() * table->columnCount())
-    {
-    }
+    {}
     int count() const { return spy.count() / cells; }
     bool whole() const { return spy.count() % cells == 0; }
 
@@ -79,19 +64,14 @@ class TestRampPages : public QObject
     Q_OBJECT
 
 private slots:
-    void player_preview_data();
-    void player_preview();
-    void creature_preview_data();
-    void creature_preview();
+    void experience_preview_data();
+    void experience_preview();
     void engram_preview_data();
     void engram_preview();
-    void error_label_follows_exponential_overflow();
     void spin_box_value_truncates_into_slider();
     void one_change_refreshes_live_preview_once_data();
     void one_change_refreshes_live_preview_once();
     void player_level_pair_refreshes_twice();
-    void live_refresh_check_box_swaps_refresh_button_data();
-    void live_refresh_check_box_swaps_refresh_button();
     void preset_refreshes_with_previous_style();
     void player_skip_shows_engram_level_input();
     void copy_takes_player_settings_data();
@@ -102,91 +82,70 @@ private slots:
     void creature_styles_clear_lock();
 };
 
-// Rows: style button on the style page, level count (0 keeps the preset's), scaling (0 keeps
-// the preset's), then the expected sample levels and values.
-void TestRampPages::player_preview_data()
+// Rows: the ramp's controls, the style button, a level count and a scaling value (0 keeps the
+// preset's), then the expected sample levels and values.
+void TestRampPages::experience_preview_data()
 {
+    QTest::addColumn<QString>("prefix");
     QTest::addColumn<QString>("style");
     QTest::addColumn<int>("levels");
     QTest::addColumn<double>("scaling");
     QTest::addColumn<Levels>("sample_levels");
     QTest::addColumn<Numbers>("values");
-    QTest::newRow("exponential preset") << "player_mmo" << 0 << 0.0 << Levels{28, 57, 86, 115}
-                                        << Numbers{5804, 37493, 166049, 6472792};
-    QTest::newRow("linear preset") << "player_linear" << 0 << 0.0 << Levels{28, 57, 86, 115}
-                                   << Numbers{1533195, 3179960, 4826725, 6473490};
-    QTest::newRow("complex curve preset") << "player_curve" << 0 << 0.0 << Levels{28, 57, 86, 115}
-                                          << Numbers{89443, 775941, 2692839, 6473537};
-    QTest::newRow("exponential overflowing at 300 levels")
-        << "player_mmo" << 300 << 0.0 << Levels{75, 150, 225, 300}
-        << Numbers{85797, 2291686865., -1, -1};
-    QTest::newRow("linear at 10 levels")
-        << "player_linear" << 10 << 1.0 << Levels{2, 5, 7, 10} << Numbers{1000, 4000, 6000, 9000};
+    const auto row = [](const char *name, const char *prefix, const char *style, int levels,
+                        double scaling, const Levels &at, const Numbers &values) {
+        QTest::newRow(name) << QString(prefix) << QString(style) << levels << scaling << at
+                            << values;
+    };
+    const Levels player{28, 57, 86, 115}, creature{17, 35, 53, 71};
+    row("player exponential preset", "player", "player_mmo", 0, 0, player,
+        {5804, 37493, 166049, 6472792});
+    row("player linear preset", "player", "player_linear", 0, 0, player,
+        {1533195, 3179960, 4826725, 6473490});
+    row("player curve preset", "player", "player_curve", 0, 0, player,
+        {89443, 775941, 2692839, 6473537});
+    row("player exponential past the limit", "player", "player_mmo", 300, 0, {75, 150, 225, 300},
+        {85797, 2291686865., -1, -1});
+    row("player linear at 10 levels", "player", "player_linear", 10, 1, {2, 5, 7, 10},
+        {1000, 4000, 6000, 9000});
+    row("creature exponential preset", "dino", "dino_mmo", 0, 0, creature,
+        {1592, 10766, 58173, 2524222});
+    row("creature linear preset", "dino", "dino_lin", 0, 0, creature,
+        {577152, 1226448, 1875744, 2525040});
+    row("creature curve preset, factor 14", "dino", "dino_curve", 0, 0, creature,
+        {31535, 285425, 1006523, 2439773});
+    row("creature curve, 1450 rounds up to 15", "dino", "dino_curve", 0, 1450, creature,
+        {33788, 305813, 1078418, 2614043});
+    row("creature curve below 50, factor 0", "dino", "dino_curve", 0, 49.999, creature,
+        {0, 0, 0, 0});
+    row("creature exponential past the limit", "dino", "dino_mmo", 150, 0, {37, 75, 112, 150},
+        {12611, 6955720, 144296786451., -1});
 }
 
-void TestRampPages::player_preview()
+void TestRampPages::experience_preview()
 {
+    QFETCH(QString, prefix);
     QFETCH(QString, style);
     QFETCH(int, levels);
     QFETCH(double, scaling);
     QFETCH(Levels, sample_levels);
     QFETCH(Numbers, values);
+    const bool player = prefix == QLatin1String("player");
     MainWindow window;
     child<QRadioButton>(window, style)->click();
     if (levels)
-        child<QSpinBox>(window, "player_target_lvl")->setValue(levels);
+        child<QSpinBox>(window, player ? "player_target_lvl" : "dino_target_level")
+            ->setValue(levels);
     if (scaling > 0)
-        child<QDoubleSpinBox>(window, "player_xp_difficulty")->setValue(scaling);
-    child<QPushButton>(window, "player_xp_refresh_button")->click();
+        child<QDoubleSpinBox>(window, prefix + (player ? "_xp_difficulty" : "_difficulty"))
+            ->setValue(scaling);
+    child<QPushButton>(window, prefix + "_xp_refresh_button")->click();
 
-    auto *table = child<QTableWidget>(window, "estimated_player_xp");
-    QCOMPARE(column(table, 0), as_levels(sample_levels));
-    QCOMPARE(column(table, 1), as_preview(values));
-    QCOMPARE(table->item(0, 1)->textAlignment(), int(Qt::AlignCenter));
-}
-
-void TestRampPages::creature_preview_data()
-{
-    QTest::addColumn<QString>("style");
-    QTest::addColumn<int>("levels");
-    QTest::addColumn<double>("scaling");
-    QTest::addColumn<Levels>("sample_levels");
-    QTest::addColumn<Numbers>("values");
-    const Levels defaults{17, 35, 53, 71};
-    QTest::newRow("exponential preset")
-        << "dino_mmo" << 0 << 0.0 << defaults << Numbers{1592, 10766, 58173, 2524222};
-    QTest::newRow("linear preset")
-        << "dino_lin" << 0 << 0.0 << defaults << Numbers{577152, 1226448, 1875744, 2525040};
-    QTest::newRow("complex curve preset, factor 14")
-        << "dino_curve" << 0 << 0.0 << defaults << Numbers{31535, 285425, 1006523, 2439773};
-    QTest::newRow("complex curve, 1450 rounds the factor up to 15")
-        << "dino_curve" << 0 << 1450.0 << defaults << Numbers{33788, 305813, 1078418, 2614043};
-    QTest::newRow("complex curve below 50 has factor 0")
-        << "dino_curve" << 0 << 49.999 << defaults << Numbers{0, 0, 0, 0};
-    QTest::newRow("exponential overflowing at 150 levels")
-        << "dino_mmo" << 150 << 0.0 << Levels{37, 75, 112, 150}
-        << Numbers{12611, 6955720, 144296786451., -1};
-}
-
-void TestRampPages::creature_preview()
-{
-    QFETCH(QString, style);
-    QFETCH(int, levels);
-    QFETCH(double, scaling);
-    QFETCH(Levels, sample_levels);
-    QFETCH(Numbers, values);
-    MainWindow window;
-    child<QRadioButton>(window, style)->click();
-    if (levels)
-        child<QSpinBox>(window, "dino_target_level")->setValue(levels);
-    if (scaling > 0)
-        child<QDoubleSpinBox>(window, "dino_difficulty")->setValue(scaling);
-    child<QPushButton>(window, "dino_xp_refresh_button")->click();
-
-    auto *table = child<QTableWidget>(window, "estimated_dino_xp");
-    QCOMPARE(column(table, 0), as_levels(sample_levels));
-    QCOMPARE(column(table, 1), as_preview(values));
+    auto *table = child<QTableWidget>(window, player ? "estimated_player_xp" : "estimated_dino_xp");
+    QCOMPARE(column(table, 0), as_text(sample_levels));
+    QCOMPARE(column(table, 1), as_text(values));
     QCOMPARE(table->item(3, 0)->textAlignment(), int(Qt::AlignCenter));
+    QCOMPARE(!child<QLabel>(window, "lbl_error_" + prefix)->isHidden(), values.contains(-1));
 }
 
 void TestRampPages::engram_preview_data()
@@ -198,28 +157,30 @@ void TestRampPages::engram_preview_data()
     QTest::addColumn<Levels>("sample_levels");
     QTest::addColumn<Numbers>("points");
     QTest::addColumn<QStringList>("totals");
+    const auto row = [](const char *name, const char *style, bool reverse, int levels,
+                        double scaling, const Levels &at, const Numbers &points,
+                        const QStringList &totals) {
+        QTest::newRow(name) << QString(style) << reverse << levels << scaling << at << points
+                            << totals;
+    };
     const Levels fifths{22, 45, 68, 91, 115};
-    QTest::newRow("logarithmic") << "player_eng_curve" << false << 0 << 0.0 << fifths
-                                 << Numbers{30, 37, 41, 44, 46}
-                                 << QStringList{"468", "1247", "2144", "3116", "4193"};
-    QTest::newRow("reversed logarithmic")
-        << "player_eng_curve" << true << 0 << 0.0 << fifths << Numbers{44, 41, 37, 31, 0}
-        << QStringList{"989", "1967", "2872", "3664", "4193"};
-    QTest::newRow("linear") << "player_eng_mmo" << false << 0 << 0.0 << fifths
-                            << Numbers{14, 29, 44, 58, 74}
-                            << QStringList{"162", "663", "1502", "2679", "4269"};
-    QTest::newRow("reversed linear")
-        << "player_eng_mmo" << true << 0 << 0.0 << fifths << Numbers{60, 45, 30, 15, 0}
-        << QStringList{"1457", "2649", "3503", "4018", "4195"};
-    QTest::newRow("static ignores reverse")
-        << "player_eng_linear" << true << 0 << 0.0 << fifths << Numbers{37, 37, 37, 37, 37}
-        << QStringList{"814", "1665", "2516", "3367", "4255"};
-    QTest::newRow("static rounds every step")
-        << "player_eng_linear" << false << 10 << 2.5 << Levels{1, 3, 5, 7, 10}
-        << Numbers{2.5, 2.5, 2.5, 2.5, 2.5} << QStringList{"3", "9", "15", "21", "30"};
-    QTest::newRow("logarithmic at 10 levels starts with 0 points")
-        << "player_eng_curve" << false << 10 << 0.0 << Levels{1, 3, 5, 7, 10}
-        << Numbers{0, 11, 16, 19, 22} << QStringList{"0", "18", "47", "83", "146"};
+    row("logarithmic", "player_eng_curve", false, 0, 0, fifths, {30, 37, 41, 44, 46},
+        {"468", "1247", "2144", "3116", "4193"});
+    row("reversed logarithmic", "player_eng_curve", true, 0, 0, fifths, {44, 41, 37, 31, 0},
+        {"989", "1967", "2872", "3664", "4193"});
+    row("linear", "player_eng_mmo", false, 0, 0, fifths, {14, 29, 44, 58, 74},
+        {"162", "663", "1502", "2679", "4269"});
+    row("reversed linear", "player_eng_mmo", true, 0, 0, fifths, {60, 45, 30, 15, 0},
+        {"1457", "2649", "3503", "4018", "4195"});
+    row("static ignores reverse", "player_eng_linear", true, 0, 0, fifths, {37, 37, 37, 37, 37},
+        {"814", "1665", "2516", "3367", "4255"});
+    row("static rounds every step", "player_eng_linear", false, 10, 2.5, {1, 3, 5, 7, 10},
+        {2.5, 2.5, 2.5, 2.5, 2.5}, {"3", "9", "15", "21", "30"});
+    row("logarithmic, level 1 gets 0", "player_eng_curve", false, 10, 0, {1, 3, 5, 7, 10},
+        {0, 11, 16, 19, 22}, {"0", "18", "47", "83", "146"});
+    row("linear totals in exponent notation", "player_eng_mmo", false, 4000, 130,
+        {799, 1599, 2399, 3199, 4000}, {1039, 2079, 3119, 4159, 5200},
+        {"415520", "1.66304e+06", "3.74256e+06", "6.65408e+06", "1.04028e+07"});
 }
 
 void TestRampPages::engram_preview()
@@ -241,33 +202,10 @@ void TestRampPages::engram_preview()
     child<QPushButton>(window, "player_eng_refresh_button")->click();
 
     auto *table = child<QTableWidget>(window, "estimated_eng");
-    QCOMPARE(column(table, 0), as_levels(sample_levels));
-    QCOMPARE(column(table, 1), as_preview(points));
+    QCOMPARE(column(table, 0), as_text(sample_levels));
+    QCOMPARE(column(table, 1), as_text(points));
     QCOMPARE(column(table, 2), totals);
     QCOMPARE(table->item(4, 2)->textAlignment(), int(Qt::AlignCenter));
-}
-
-void TestRampPages::error_label_follows_exponential_overflow()
-{
-    MainWindow window;
-    window.show();
-    auto *levels = child<QSpinBox>(window, "player_target_lvl");
-    auto *refresh = child<QPushButton>(window, "player_xp_refresh_button");
-    auto *error = child<QLabel>(window, "lbl_error_player");
-    levels->setValue(223); // the first level past the limit at 466.627
-    refresh->click();
-    QVERIFY(!error->isHidden());
-    levels->setValue(222);
-    refresh->click();
-    QVERIFY(error->isHidden());
-
-    auto *creature_levels = child<QSpinBox>(window, "dino_target_level");
-    auto *creature_error = child<QLabel>(window, "lbl_error_dino");
-    creature_levels->setValue(144);
-    child<QPushButton>(window, "dino_xp_refresh_button")->click();
-    QVERIFY(!creature_error->isHidden());
-    QCOMPARE(child<QTableWidget>(window, "estimated_dino_xp")->item(3, 1)->text(),
-             QStringLiteral("Error"));
 }
 
 void TestRampPages::spin_box_value_truncates_into_slider()
@@ -290,33 +228,20 @@ void TestRampPages::one_change_refreshes_live_preview_once_data()
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("live_box");
     QTest::addColumn<QString>("table");
-    QTest::newRow("player scaling spin box")
-        << "player_xp_difficulty" << 300.5 << "player_xp_param_live_refresh"
-        << "estimated_player_xp";
-    QTest::newRow("player scaling slider")
-        << "slider_player_xp_difficulty" << 300500.0 << "player_xp_param_live_refresh"
-        << "estimated_player_xp";
-    QTest::newRow("engram scaling spin box")
-        << "player_eng_difficulty" << 50.25 << "player_eng_real_time_refresh"
-        << "estimated_eng";
-    QTest::newRow("engram scaling slider")
-        << "player_eng_difficulty_slider" << 50250.0 << "player_eng_real_time_refresh"
-        << "estimated_eng";
-    QTest::newRow("engram level input")
-        << "no_player_xp_max_engram_level" << 200.0 << "player_eng_real_time_refresh"
-        << "estimated_eng";
-    QTest::newRow("creature scaling spin box")
-        << "dino_difficulty" << 300.5 << "dino_xp_real_time_refresh"
-        << "estimated_dino_xp";
-    QTest::newRow("creature scaling slider")
-        << "slider_dino_difficulty" << 300500.0 << "dino_xp_real_time_refresh"
-        << "estimated_dino_xp";
-    QTest::newRow("creature level spin box")
-        << "dino_target_level" << 90.0 << "dino_xp_real_time_refresh"
-        << "estimated_dino_xp";
-    QTest::newRow("creature level slider")
-        << "slider_dino_level" << 90.0 << "dino_xp_real_time_refresh"
-        << "estimated_dino_xp";
+    const auto row = [](const char *control, double value, const char *live_box,
+                        const char *table) {
+        QTest::newRow(control) << QString(control) << value << QString(live_box) << QString(table);
+    };
+    row("player_xp_difficulty", 300.5, "player_xp_param_live_refresh", "estimated_player_xp");
+    row("slider_player_xp_difficulty", 300500, "player_xp_param_live_refresh",
+        "estimated_player_xp");
+    row("player_eng_difficulty", 50.25, "player_eng_real_time_refresh", "estimated_eng");
+    row("player_eng_difficulty_slider", 50250, "player_eng_real_time_refresh", "estimated_eng");
+    row("no_player_xp_max_engram_level", 200, "player_eng_real_time_refresh", "estimated_eng");
+    row("dino_difficulty", 300.5, "dino_xp_real_time_refresh", "estimated_dino_xp");
+    row("slider_dino_difficulty", 300500, "dino_xp_real_time_refresh", "estimated_dino_xp");
+    row("dino_target_level", 90, "dino_xp_real_time_refresh", "estimated_dino_xp");
+    row("slider_dino_level", 90, "dino_xp_real_time_refresh", "estimated_dino_xp");
 }
 
 void TestRampPages::one_change_refreshes_live_preview_once()
@@ -351,37 +276,6 @@ void TestRampPages::player_level_pair_refreshes_twice()
     slider->setValue(160);
     QCOMPARE(child<QSpinBox>(window, "player_target_lvl")->value(), 160);
     QCOMPARE(refreshes.count(), 4);
-}
-
-void TestRampPages::live_refresh_check_box_swaps_refresh_button_data()
-{
-    QTest::addColumn<QString>("live_box");
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<QString>("table");
-    QTest::newRow("player") << "player_xp_param_live_refresh"
-                            << "player_xp_refresh_button"
-                            << "estimated_player_xp";
-    QTest::newRow("engram") << "player_eng_real_time_refresh"
-                            << "player_eng_refresh_button"
-                            << "estimated_eng";
-    QTest::newRow("creature") << "dino_xp_real_time_refresh"
-                              << "dino_xp_refresh_button"
-                              << "estimated_dino_xp";
-}
-
-void TestRampPages::live_refresh_check_box_swaps_refresh_button()
-{
-    QFETCH(QString, live_box);
-    QFETCH(QString, button);
-    QFETCH(QString, table);
-    MainWindow window;
-    auto *box = child<QCheckBox>(window, live_box);
-    RefreshCounter refreshes(child<QTableWidget>(window, table));
-    box->click();
-    QVERIFY(child<QPushButton>(window, button)->isHidden());
-    box->click();
-    QVERIFY(!child<QPushButton>(window, button)->isHidden());
-    QCOMPARE(refreshes.count(), 0);
 }
 
 void TestRampPages::preset_refreshes_with_previous_style()
@@ -420,14 +314,11 @@ void TestRampPages::copy_takes_player_settings_data()
 {
     QTest::addColumn<QString>("player_style");
     QTest::addColumn<QString>("creature_style");
-    QTest::newRow("exponential") << "player_mmo"
-                                 << "dino_mmo";
-    QTest::newRow("linear") << "player_linear"
-                            << "dino_lin";
-    QTest::newRow("complex curve") << "player_curve"
-                                   << "dino_curve";
-    QTest::newRow("skipped player selects creature stock") << "player_skip"
-                                                           << "dino_skip";
+    QTest::newRow("exponential") << QString("player_mmo") << QString("dino_mmo");
+    QTest::newRow("linear") << QString("player_linear") << QString("dino_lin");
+    QTest::newRow("curve") << QString("player_curve") << QString("dino_curve");
+    QTest::newRow("skipped player, creature stock")
+        << QString("player_skip") << QString("dino_skip");
 }
 
 void TestRampPages::copy_takes_player_settings()

@@ -6,7 +6,8 @@ cd "$(dirname "$0")/.."
 
 # The fonts stand in for the Windows fonts the forms name.
 packages=(build-essential cmake qtbase5-dev qtbase5-dev-tools libbenchmark-dev
-          fonts-liberation2 fonts-lato fonts-yrsa-rasa fonts-dejavu-core)
+          fonts-liberation2 fonts-lato fonts-yrsa-rasa fonts-dejavu-core fonts-urw-base35
+          file)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||

@@ -2,8 +2,7 @@
 
 #include <QDialog>
 
-namespace Ui
-{
+namespace Ui {
 class thanxForUsing;
 }
 

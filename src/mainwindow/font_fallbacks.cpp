@@ -16,6 +16,10 @@ void install_font_fallbacks()
     // them, Liberation Sans keeps Arial's widths and fits.
     QFont::insertSubstitutions(QStringLiteral("MS Shell Dlg 2"),
                                {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    // The narrow face of the error dialog's title.
+    QFont::insertSubstitutions(
+        QStringLiteral("Arial Narrow"),
+        {QStringLiteral("Liberation Sans Narrow"), QStringLiteral("Nimbus Sans Narrow")});
     // The monospace list of the push buttons; DejaVu Sans Mono descends from Bitstream Vera.
     for (const char *family :
          {"Lucida Sans Typewriter", "Lucida Console", "Monaco", "Bitstream Vera Sans Mono"})

@@ -8,8 +8,7 @@
 #include <QDesktopServices>
 #include <QUrl>
 
-namespace
-{
+namespace {
 // Where the donation button leads; the project has no donation page of its own yet.
 const char *const kDonationPage = "https://example.org/ark/donate/";
 
@@ -53,9 +52,6 @@ MainWindow::MainWindow(QWidget *parent)
 
 MainWindow::~MainWindow()
 {
-    // Widgets still send events while the base class destroys them; the filter must not
-    // look at a form that is gone.
-    qApp->removeEventFilter(this);
     delete form;
 }
 

@@ -5,8 +5,7 @@
 
 #include <QMainWindow>
 
-namespace Ui
-{
+namespace Ui {
 class MainWindow;
 }
 

@@ -3,8 +3,7 @@
 
 #include "ramps/previews.h"
 
-namespace
-{
+namespace {
 // Wizard pages by their index in the page stack (and in the help stack).
 enum Page : int {
     IntroductionPage = 0,
@@ -124,8 +123,7 @@ void MainWindow::switch_to_page(int page)
     form->pages_progress->setValue(page);
 }
 
-namespace
-{
+namespace {
 QString on_off(bool ticked)
 {
     return ticked ? QStringLiteral("On") : QStringLiteral("Off");

@@ -6,8 +6,7 @@
 
 #include <optional>
 
-namespace
-{
+namespace {
 
 const QLatin1String kLineEnd("\r\n");
 const QLatin1String kSectionHeader("[/script/shootergame.shootergamemode]");

@@ -12,8 +12,7 @@
 #include <QFileDialog>
 #include <QSaveFile>
 
-namespace
-{
+namespace {
 using Choices = GameIniChoices;
 
 Choices::Player player_ramp(const Ui::MainWindow &form)

@@ -3,8 +3,7 @@
 
 #include "ramps/preview_table.h"
 
-namespace
-{
+namespace {
 // Codes of the creature style saved by a copy.
 enum SavedCreatureStyle : int {
     SavedCurve = 1,

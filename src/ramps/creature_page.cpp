@@ -3,22 +3,21 @@
 
 #include "dialogs/show_dialog.h"
 #include "dialogs/unexpectederror.h"
+#include "ramps/presets.h"
 #include "ramps/preview_table.h"
 #include "ramps/previews.h"
-#include "ramps/scaling_preset.h"
+#include "ramps/scaling_controls.h"
 
 void MainWindow::apply_dino_xp_preset()
 {
+    // The buttons are tested in this order; the stock and skip buttons fall to the last.
     int style = XpStyle::Linear;
-    ScalingPreset preset{2000, 150000, 500, 36072, 2.0, 150, 0.5, 36.072};
-    if (form->dino_curve->isChecked()) {
+    if (form->dino_curve->isChecked())
         style = XpStyle::ComplexCurve;
-        preset = {2000, 4000000, 1000, 1448906, 2.0, 4000, 1, 1448.906};
-    } else if (form->dino_mmo->isChecked()) {
+    else if (form->dino_mmo->isChecked())
         style = XpStyle::Exponential;
-        preset = {2000, 500000, 1500, 480933, 2.0, 500, 1.5, 480.933};
-    }
-    apply_scaling_preset(*form->slider_dino_difficulty, *form->dino_difficulty, preset);
+    apply_scaling_preset(*form->slider_dino_difficulty, *form->dino_difficulty,
+                         creature_xp_preset(style));
     dino_xp_style = style;
 }
 

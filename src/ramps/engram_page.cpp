@@ -4,22 +4,21 @@
 #include "dialogs/show_dialog.h"
 #include "dialogs/unexpectederror.h"
 #include "ramps/format_number.h"
+#include "ramps/presets.h"
 #include "ramps/preview_table.h"
 #include "ramps/previews.h"
-#include "ramps/scaling_preset.h"
+#include "ramps/scaling_controls.h"
 
 void MainWindow::apply_player_eng_preset()
 {
+    // The buttons are tested in this order; the stock and skip buttons fall to the last.
     int style = EngramStyle::Static;
-    ScalingPreset preset{4000, 245000, 2000, 37000, 4.0, 245, 2.0, 37.0};
-    if (form->player_eng_curve->isChecked()) {
+    if (form->player_eng_curve->isChecked())
         style = EngramStyle::Logarithmic;
-        preset = {4000, 100000, 2500, 91598, 4.0, 100, 2.5, 91.598};
-    } else if (form->player_eng_mmo->isChecked()) {
+    else if (form->player_eng_mmo->isChecked())
         style = EngramStyle::Linear;
-        preset = {40000, 130000, 17500, 63987, 40.0, 130, 17.5, 63.987};
-    }
-    apply_scaling_preset(*form->player_eng_difficulty_slider, *form->player_eng_difficulty, preset);
+    apply_scaling_preset(*form->player_eng_difficulty_slider, *form->player_eng_difficulty,
+                         engram_preset(style));
     player_eng_style = style;
 }
 

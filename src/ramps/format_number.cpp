@@ -2,8 +2,7 @@
 
 #include "ramps/previews.h"
 
-namespace
-{
+namespace {
 
 // Suffix of the long form for a digit string of the given length (sign included); empty past
 // the largest unit.

@@ -3,22 +3,21 @@
 
 #include "dialogs/show_dialog.h"
 #include "dialogs/unexpectederror.h"
+#include "ramps/presets.h"
 #include "ramps/preview_table.h"
 #include "ramps/previews.h"
-#include "ramps/scaling_preset.h"
+#include "ramps/scaling_controls.h"
 
 void MainWindow::apply_player_xp_preset()
 {
+    // The buttons are tested in this order; the stock and skip buttons fall to the last.
     int style = XpStyle::Linear;
-    ScalingPreset preset{2000, 150000, 500, 56785, 2.0, 150, 0.5, 56.785};
-    if (form->player_curve->isChecked()) {
+    if (form->player_curve->isChecked())
         style = XpStyle::ComplexCurve;
-        preset = {2000, 4000000, 1000, 865692, 2.0, 4000, 1, 865.692};
-    } else if (form->player_mmo->isChecked()) {
+    else if (form->player_mmo->isChecked())
         style = XpStyle::Exponential;
-        preset = {2000, 500000, 1500, 466627, 2.0, 500, 1.5, 466.627};
-    }
-    apply_scaling_preset(*form->slider_player_xp_difficulty, *form->player_xp_difficulty, preset);
+    apply_scaling_preset(*form->slider_player_xp_difficulty, *form->player_xp_difficulty,
+                         player_xp_preset(style));
     player_xp_style = style;
 }
 

@@ -4,8 +4,7 @@
 
 #include <cmath>
 
-namespace
-{
+namespace {
 
 // Experience for level i in double precision; curve_factor multiplies the complex curve.
 struct XpFormula {

@@ -6,8 +6,7 @@
 #include <QRadialGradient>
 #include <QtMath>
 
-namespace
-{
+namespace {
 
 // An arrow-shaped tag pointing right: rounded tail, pointed head.
 QPainterPath arrow_tag(const QRectF &box)

@@ -6,8 +6,7 @@
 #include <QRadialGradient>
 #include <QtMath>
 
-namespace
-{
+namespace {
 
 const QColor amber(0xe0, 0x9a, 0x1c);
 

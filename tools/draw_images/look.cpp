@@ -2,8 +2,7 @@
 
 #include <QRadialGradient>
 
-namespace look
-{
+namespace look {
 
 QImage transparent_canvas(int width, int height)
 {

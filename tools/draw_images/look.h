@@ -6,8 +6,7 @@
 #include <QPainter>
 
 // The program's palette: one blue accent with its light and dark ends, on dark greys.
-namespace look
-{
+namespace look {
 
 inline const QColor accent{0x03, 0x8d, 0xdc};
 inline const QColor accent_light{0x35, 0xa3, 0xe3};

@@ -13,8 +13,7 @@
 
 #include <vector>
 
-namespace
-{
+namespace {
 
 struct Output {
     QString path; // relative to the resources directory

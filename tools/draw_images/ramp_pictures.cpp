@@ -8,8 +8,7 @@
 
 #include <algorithm>
 
-namespace
-{
+namespace {
 
 // The presets that the style buttons apply, with their level counts.
 constexpr int kPlayerLevels = 115;
