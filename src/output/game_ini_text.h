@@ -34,6 +34,10 @@ struct GameIniChoices {
 
     bool custom_code_enabled = false;
     QString custom_code;
+
+    // Also caps the server's experience at the last value of each written ramp, so the top
+    // level stays reachable. The window never sets it.
+    bool max_xp_overrides = false;
 };
 
 enum class RampGroup { Player, Creature, Engram };

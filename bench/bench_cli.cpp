@@ -1,0 +1,53 @@
+#include "output/game_ini_check.h"
+#include "output/game_ini_merge.h"
+#include "output/game_ini_text.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// The largest level progression: two 4000-level ramps of the steepest exponential and 3999
+// engram lines.
+GameIniChoices largest_choices()
+{
+    GameIniChoices choices;
+    choices.section_header = false;
+    choices.player_levels = 4000;
+    choices.player_scale = 1.5;
+    choices.creature_levels = 4000;
+    choices.creature_scale = 1.5;
+    choices.max_xp_overrides = true;
+    return choices;
+}
+
+// A server's Game.ini with other settings around an old level progression of the same size.
+QByteArray largest_game_ini()
+{
+    QByteArray file =
+        "[ServerSettings]\r\nPort=7777\r\n\r\n[/script/shootergame.shootergamemode]\r\n";
+    for (int k = 0; k < 50; ++k)
+        file += "PerLevelStatsMultiplier_Player[" + QByteArray::number(k) + "]=1.0\r\n";
+    file += game_ini_text(largest_choices()).bytes;
+    return file + "\r\n[Other]\r\nA=1\r\n";
+}
+
+void BM_MergeLargest(benchmark::State &state)
+{
+    const QByteArray file = largest_game_ini();
+    const QByteArray lines = game_ini_text(largest_choices()).bytes;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(merge_level_lines(file, lines, true));
+}
+BENCHMARK(BM_MergeLargest)->Unit(benchmark::kMillisecond);
+
+void BM_CheckLargest(benchmark::State &state)
+{
+    const QByteArray file = largest_game_ini();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(check_level_lines(file));
+}
+BENCHMARK(BM_CheckLargest)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

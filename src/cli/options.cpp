@@ -1,0 +1,507 @@
+#include "cli/options.h"
+
+#include "ramps/ramp_styles.h"
+
+#include "ramps/previews.h"
+
+#include <QCommandLineParser>
+
+#include <optional>
+
+namespace {
+
+using Player = GameIniChoices::Player;
+using Creature = GameIniChoices::Creature;
+using Engram = GameIniChoices::Engram;
+
+const QString kProgram = QStringLiteral("quillmark-cli");
+const QString kPlayerStock = QStringLiteral("player-stock");
+
+template <typename Style> struct NamedStyle {
+    const char *name;
+    Style style;
+};
+
+const NamedStyle<Player> kPlayerStyles[] = {{"curve", Player::ComplexCurve},
+                                            {"exponential", Player::Exponential},
+                                            {"linear", Player::Linear},
+                                            {"stock", Player::Stock},
+                                            {"skip", Player::Skip}};
+// "player-stock" is no style of its own: it follows the player's stock table.
+const NamedStyle<Creature> kCreatureStyles[] = {{"curve", Creature::ComplexCurve},
+                                                {"exponential", Creature::Exponential},
+                                                {"linear", Creature::Linear},
+                                                {"stock", Creature::Stock}};
+const NamedStyle<Engram> kEngramStyles[] = {{"logarithmic", Engram::Logarithmic},
+                                            {"linear", Engram::Linear},
+                                            {"static", Engram::Static},
+                                            {"stock", Engram::Stock}};
+
+// Stock tables and skipped ramps have no scaling value.
+bool has_scale(Player style)
+{
+    return style != Player::Stock && style != Player::Skip;
+}
+
+bool has_scale(Creature style)
+{
+    return style != Creature::Stock;
+}
+
+bool has_scale(Engram style)
+{
+    return style != Engram::Stock;
+}
+
+template <typename Style, std::size_t N>
+std::optional<Style> style_named(const NamedStyle<Style> (&styles)[N], const QString &name)
+{
+    for (const auto &named : styles) {
+        if (name == QLatin1String(named.name))
+            return named.style;
+    }
+    return std::nullopt;
+}
+
+template <typename Style, std::size_t N>
+QString name_of(const NamedStyle<Style> (&styles)[N], Style style)
+{
+    for (const auto &named : styles) {
+        if (named.style == style)
+            return QLatin1String(named.name);
+    }
+    return {};
+}
+
+template <typename Style, std::size_t N> QStringList names(const NamedStyle<Style> (&styles)[N])
+{
+    QStringList list;
+    for (const auto &named : styles)
+        list << QLatin1String(named.name);
+    return list;
+}
+
+// The spin boxes hold three decimals and round what they are given.
+double spin_box_value(double value)
+{
+    return QString::number(value, 'f', 3).toDouble();
+}
+
+QString spelled(double value)
+{
+    return QString::number(value, 'g', 10);
+}
+
+// The first level of an exponential ramp past the limit; levels only grow with i, so the
+// limit check is monotonic in the level count.
+int first_level_past_limit(double scale, int levels)
+{
+    int within = 1;
+    while (levels - within > 1) {
+        const int middle = (within + levels) / 2;
+        if (xp_within_limit(scale, middle))
+            within = middle;
+        else
+            levels = middle;
+    }
+    return levels;
+}
+
+struct Options {
+    QCommandLineOption help{{"h", "help"}, ""};
+    QCommandLineOption version{"version", ""};
+    QCommandLineOption output{"o", "", "FILE"};
+    QCommandLineOption merge{"merge-into", "", "FILE"};
+    QCommandLineOption check{"check", "", "FILE"};
+    QCommandLineOption player{"player", "", "STYLE"};
+    QCommandLineOption player_levels{"player-levels", "", "N"};
+    QCommandLineOption player_scale{"player-scale", "", "X"};
+    QCommandLineOption engram{"engram", "", "STYLE"};
+    QCommandLineOption engram_reverse{"engram-reverse", ""};
+    QCommandLineOption engram_levels{"engram-levels", "", "N"};
+    QCommandLineOption engram_scale{"engram-scale", "", "X"};
+    QCommandLineOption creature{"creature", "", "STYLE"};
+    QCommandLineOption creature_levels{"creature-levels", "", "N"};
+    QCommandLineOption creature_scale{"creature-scale", "", "X"};
+    QCommandLineOption no_header{"no-header", ""};
+    QCommandLineOption custom_code{"custom-code", "", "FILE"};
+    QCommandLineOption max_xp{"max-xp", ""};
+};
+
+QString dashed(const QString &name)
+{
+    return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+}
+
+QString dashed(const QCommandLineOption &option)
+{
+    return dashed(option.names().constLast());
+}
+
+// Reads the command line into options, stopping at the first refusal.
+class Reader
+{
+public:
+    explicit Reader(const QStringList &arguments)
+    {
+        parser.addOptions({o.help, o.version, o.output, o.merge, o.check, o.player, o.player_levels,
+                           o.player_scale, o.engram, o.engram_reverse, o.engram_levels,
+                           o.engram_scale, o.creature, o.creature_levels, o.creature_scale,
+                           o.no_header, o.custom_code, o.max_xp});
+        parsed = parser.parse(arguments);
+    }
+
+    CommandLine read()
+    {
+        if (!parsed) {
+            const QStringList unknown = parser.unknownOptionNames();
+            refuse(unknown.isEmpty() ? parser.errorText()
+                                     : QStringLiteral("unknown option %1; %2 --help lists them")
+                                           .arg(dashed(unknown.first()), kProgram));
+            return command;
+        }
+        if (parser.isSet(o.help))
+            command.action = CommandLine::Action::Help;
+        else if (parser.isSet(o.version))
+            command.action = CommandLine::Action::Version;
+        else if (read_options() && read_mode() && read_styles() && read_unused() && read_values())
+            read_limits();
+        return command;
+    }
+
+private:
+    bool refuse(const QString &message)
+    {
+        command.action = CommandLine::Action::Refuse;
+        command.refusal = message;
+        return false;
+    }
+
+    bool read_options()
+    {
+        if (!parser.positionalArguments().isEmpty())
+            return refuse(QStringLiteral("unexpected argument '%1'; options start with --")
+                              .arg(parser.positionalArguments().first()));
+        const QStringList given = parser.optionNames();
+        for (const QString &name : given) {
+            if (given.count(name) > 1)
+                return refuse(QStringLiteral("%1 given more than once").arg(dashed(name)));
+        }
+        for (const QCommandLineOption *file : {&o.output, &o.merge, &o.check, &o.custom_code}) {
+            if (parser.isSet(*file) && parser.value(*file).isEmpty())
+                return refuse(QStringLiteral("%1: expected a file name").arg(dashed(*file)));
+        }
+        return true;
+    }
+
+    bool read_mode()
+    {
+        QStringList modes;
+        for (const QCommandLineOption *mode : {&o.output, &o.merge, &o.check}) {
+            if (parser.isSet(*mode))
+                modes << dashed(*mode);
+        }
+        if (modes.size() > 1)
+            return refuse(QStringLiteral("%1: only one of -o, --merge-into and --check at a time")
+                              .arg(modes.join(QStringLiteral(" with "))));
+        CliOptions &options = command.options;
+        if (parser.isSet(o.check)) {
+            options.mode = CliOptions::Mode::Check;
+            options.target_file = parser.value(o.check);
+            const QStringList given = parser.optionNames();
+            if (given.size() > 1)
+                return refuse(
+                    QStringLiteral("--check: takes no other option, got %1")
+                        .arg(dashed(given.first() == QLatin1String("check") ? given.at(1)
+                                                                            : given.first())));
+        } else if (parser.isSet(o.merge)) {
+            options.mode = CliOptions::Mode::Merge;
+            options.target_file = parser.value(o.merge);
+            for (const QCommandLineOption *refused : {&o.custom_code, &o.no_header}) {
+                if (parser.isSet(*refused))
+                    return refuse(QStringLiteral("%1: not with --merge-into, which keeps the "
+                                                 "file's own header and lines")
+                                      .arg(dashed(*refused)));
+            }
+        } else {
+            options.output_file = parser.value(o.output);
+        }
+        options.choices.section_header =
+            !parser.isSet(o.no_header) && options.mode != CliOptions::Mode::Merge;
+        options.custom_code_file = parser.value(o.custom_code);
+        options.choices.custom_code_enabled = parser.isSet(o.custom_code);
+        options.choices.engram_reverse = parser.isSet(o.engram_reverse);
+        options.choices.max_xp_overrides = parser.isSet(o.max_xp);
+        return true;
+    }
+
+    template <typename Style, std::size_t N>
+    bool read_style(const QCommandLineOption &option, const NamedStyle<Style> (&styles)[N],
+                    Style &style, const QStringList &allowed)
+    {
+        if (!parser.isSet(option))
+            return true;
+        const QString name = parser.value(option);
+        if (const auto named = style_named(styles, name)) {
+            style = *named;
+            return true;
+        }
+        return refuse(QStringLiteral("%1: unknown style '%2'; allowed: %3")
+                          .arg(dashed(option), name, allowed.join(QStringLiteral(", "))));
+    }
+
+    bool read_styles()
+    {
+        GameIniChoices &choices = command.options.choices;
+        if (!read_style(o.player, kPlayerStyles, choices.player, names(kPlayerStyles)) ||
+            !read_style(o.engram, kEngramStyles, choices.engram, names(kEngramStyles)))
+            return false;
+        if (parser.value(o.creature) == kPlayerStock) {
+            if (choices.player != Player::Stock)
+                return refuse(QStringLiteral("--creature player-stock: only with --player stock, "
+                                             "whose table it copies"));
+            choices.creature_locked_to_stock = true;
+            return true;
+        }
+        return read_style(o.creature, kCreatureStyles, choices.creature,
+                          names(kCreatureStyles) << kPlayerStock);
+    }
+
+    bool unused(const QCommandLineOption &option, bool used, const QString &because,
+                const QString &hint = QString())
+    {
+        return used || !parser.isSet(option) ||
+               refuse(QStringLiteral("%1: not used with %2%3").arg(dashed(option), because, hint));
+    }
+
+    // An option that the chosen styles leave unused is refused rather than ignored.
+    bool read_unused()
+    {
+        const GameIniChoices &c = command.options.choices;
+        const QString player = QStringLiteral("--player ") + name_of(kPlayerStyles, c.player);
+        const QString engram = QStringLiteral("--engram ") + name_of(kEngramStyles, c.engram);
+        const QString creature =
+            c.creature_locked_to_stock
+                ? QStringLiteral("--creature ") + kPlayerStock
+                : QStringLiteral("--creature ") + name_of(kCreatureStyles, c.creature);
+        const bool player_skipped = c.player == Player::Skip;
+        const bool player_computed = has_scale(c.player);
+        const bool engram_written = has_scale(c.engram);
+        const bool creature_computed = !c.creature_locked_to_stock && has_scale(c.creature);
+        if (player_skipped && !engram_written)
+            return refuse(QStringLiteral("--player skip with --engram stock: nothing to write; "
+                                         "choose a player ramp or engram points"));
+        return unused(o.player_scale, player_computed, player) &&
+               unused(o.player_levels, player_computed || (!player_skipped && engram_written),
+                      player_skipped ? player : player + QStringLiteral(" and ") + engram,
+                      player_skipped ? QStringLiteral("; --engram-levels counts the engram lines")
+                                     : QString()) &&
+               unused(o.creature, !player_skipped, player) &&
+               unused(o.creature_levels, !player_skipped, player) &&
+               unused(o.creature_scale, !player_skipped, player) &&
+               unused(o.creature_levels, creature_computed, creature) &&
+               unused(o.creature_scale, creature_computed, creature) &&
+               unused(o.max_xp, !player_skipped, player) &&
+               unused(o.engram_scale, engram_written, engram) &&
+               unused(o.engram_reverse,
+                      c.engram == Engram::Logarithmic || c.engram == Engram::Linear, engram) &&
+               unused(o.engram_levels, player_skipped, player,
+                      QStringLiteral("; the engram lines follow --player-levels"));
+    }
+
+    bool read_levels(const QCommandLineOption &option, int &levels)
+    {
+        if (!parser.isSet(option))
+            return true;
+        bool whole = false;
+        const int value = parser.value(option).toInt(&whole);
+        if (whole && value >= kFewestLevels && value <= kMostLevels) {
+            levels = value;
+            return true;
+        }
+        return refuse(QStringLiteral("%1: expected a whole number from %2 to %3, got '%4'")
+                          .arg(dashed(option))
+                          .arg(kFewestLevels)
+                          .arg(kMostLevels)
+                          .arg(parser.value(option)));
+    }
+
+    bool read_scale(const QCommandLineOption &option, const ScalingPreset &range,
+                    const QString &style, double &scale)
+    {
+        scale = range.value;
+        if (!parser.isSet(option))
+            return true;
+        bool number = false;
+        const double value = spin_box_value(parser.value(option).toDouble(&number));
+        if (number && value >= range.minimum && value <= range.maximum) {
+            scale = value;
+            return true;
+        }
+        return refuse(QStringLiteral("%1: expected a number from %2 to %3 for the %4 style, got "
+                                     "'%5'")
+                          .arg(dashed(option), spelled(range.minimum), spelled(range.maximum),
+                               style, parser.value(option)));
+    }
+
+    bool read_values()
+    {
+        GameIniChoices &c = command.options.choices;
+        if (!read_levels(o.player_levels, c.player_levels) ||
+            !read_levels(o.creature_levels, c.creature_levels) ||
+            !read_levels(o.engram_levels, c.engram_levels_without_player))
+            return false;
+        return (!has_scale(c.player) ||
+                read_scale(o.player_scale, player_scale_range(c.player),
+                           name_of(kPlayerStyles, c.player), c.player_scale)) &&
+               (!has_scale(c.creature) ||
+                read_scale(o.creature_scale, creature_scale_range(c.creature),
+                           name_of(kCreatureStyles, c.creature), c.creature_scale)) &&
+               (!has_scale(c.engram) ||
+                read_scale(o.engram_scale, engram_scale_range(c.engram),
+                           name_of(kEngramStyles, c.engram), c.engram_scale));
+    }
+
+    bool within_limit(const QString &ramp, double scale, int levels)
+    {
+        if (xp_within_limit(scale, levels))
+            return true;
+        const int past = first_level_past_limit(scale, levels);
+        return refuse(QStringLiteral("--%1-levels %2 with --%1-scale %3: the exponential ramp "
+                                     "passes 9.99e14 at level %4; allowed: at most %5 levels, "
+                                     "or a lower scale")
+                          .arg(ramp)
+                          .arg(levels)
+                          .arg(spelled(scale))
+                          .arg(past)
+                          .arg(past - 1));
+    }
+
+    // The game reads no more than 9.99e14 experience, the limit the window keeps to.
+    bool read_limits()
+    {
+        const GameIniChoices &c = command.options.choices;
+        const bool creature_written = c.player != Player::Skip && !c.creature_locked_to_stock;
+        return (c.player != Player::Exponential ||
+                within_limit(QStringLiteral("player"), c.player_scale, c.player_levels)) &&
+               (!creature_written || c.creature != Creature::Exponential ||
+                within_limit(QStringLiteral("creature"), c.creature_scale, c.creature_levels));
+    }
+
+    Options o;
+    QCommandLineParser parser;
+    bool parsed = false;
+    CommandLine command;
+};
+
+template <typename Style, std::size_t N>
+QString scale_ranges(const NamedStyle<Style> (&styles)[N], ScalingPreset (*range_of)(Style))
+{
+    QStringList ranges;
+    for (const auto &named : styles) {
+        if (!has_scale(named.style))
+            continue;
+        const ScalingPreset range = range_of(named.style);
+        ranges << QStringLiteral("%1 %2-%3 (%4)")
+                      .arg(QLatin1String(named.name), spelled(range.minimum),
+                           spelled(range.maximum), spelled(range.value));
+    }
+    return ranges.join(QStringLiteral(",\n                       "));
+}
+
+} // namespace
+
+CommandLine parse_command_line(const QStringList &arguments)
+{
+    return Reader(arguments).read();
+}
+
+ScalingPreset player_scale_range(GameIniChoices::Player style)
+{
+    switch (style) {
+    case Player::ComplexCurve:
+        return player_xp_preset(XpStyle::ComplexCurve);
+    case Player::Exponential:
+        return player_xp_preset(XpStyle::Exponential);
+    default:
+        return player_xp_preset(XpStyle::Linear);
+    }
+}
+
+ScalingPreset creature_scale_range(GameIniChoices::Creature style)
+{
+    switch (style) {
+    case Creature::ComplexCurve:
+        return creature_xp_preset(XpStyle::ComplexCurve);
+    case Creature::Exponential:
+        return creature_xp_preset(XpStyle::Exponential);
+    default:
+        return creature_xp_preset(XpStyle::Linear);
+    }
+}
+
+ScalingPreset engram_scale_range(GameIniChoices::Engram style)
+{
+    switch (style) {
+    case Engram::Logarithmic:
+        return engram_preset(EngramStyle::Logarithmic);
+    case Engram::Linear:
+        return engram_preset(EngramStyle::Linear);
+    default:
+        return engram_preset(EngramStyle::Static);
+    }
+}
+
+QString help_text()
+{
+    return QStringLiteral(
+               "Usage:\n"
+               "  quillmark-cli [CHOICES] [-o FILE]          write the Game.ini text\n"
+               "  quillmark-cli [CHOICES] --merge-into FILE  put the level progression into an "
+               "existing Game.ini\n"
+               "  quillmark-cli --check FILE                 report problems in a Game.ini's "
+               "level progression\n"
+               "\n"
+               "Choices, with the window's start values in parentheses:\n"
+               "  --player STYLE       %1 (exponential)\n"
+               "  --player-levels N    10 to 4000 (115)\n"
+               "  --player-scale X     %2\n"
+               "  --engram STYLE       %3 (logarithmic)\n"
+               "  --engram-reverse     reverse the logarithmic or linear points\n"
+               "  --engram-levels N    with --player skip: 10 to 4000 (115)\n"
+               "  --engram-scale X     %4\n"
+               "  --creature STYLE     %5 (exponential);\n"
+               "                       stock writes no creature line, player-stock the "
+               "player's\n"
+               "                       stock table (with --player stock)\n"
+               "  --creature-levels N  10 to 4000 (71)\n"
+               "  --creature-scale X   %6\n"
+               "  --no-header          leave out the section header line\n"
+               "  --custom-code FILE   end the text with the lines of FILE, empty lines "
+               "dropped\n"
+               "  --max-xp             also cap the experience at the last value of each ramp\n"
+               "Scaling values are rounded to three decimals. Options that the chosen styles do "
+               "not\n"
+               "use are refused.\n"
+               "\n"
+               "Output:\n"
+               "  -o FILE              write FILE (standard output without -o), replacing it "
+               "only\n"
+               "                       once the whole text is written\n"
+               "  --merge-into FILE    replace the level lines in FILE, keeping every other "
+               "byte;\n"
+               "                       the old file stays as FILE.bak\n"
+               "  --check FILE         print FILE:LINE: error|warning: message for each "
+               "problem\n"
+               "  -h, --help           show this text\n"
+               "  --version            show the version\n"
+               "\n"
+               "Exit status: 0 done; 1 --check found an error, or a file could not be written;\n"
+               "2 bad input, and nothing was written.\n")
+        .arg(names(kPlayerStyles).join(QStringLiteral(", ")),
+             scale_ranges(kPlayerStyles, player_scale_range),
+             names(kEngramStyles).join(QStringLiteral(", ")),
+             scale_ranges(kEngramStyles, engram_scale_range),
+             (names(kCreatureStyles) << kPlayerStock).join(QStringLiteral(", ")),
+             scale_ranges(kCreatureStyles, creature_scale_range));
+}

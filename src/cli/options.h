@@ -1,0 +1,37 @@
+#pragma once
+
+#include "output/game_ini_text.h"
+#include "ramps/presets.h"
+
+#include <QString>
+#include <QStringList>
+
+// What one run of quillmark-cli does, with the window's start values as defaults.
+struct CliOptions {
+    enum class Mode { Write, Merge, Check };
+    Mode mode = Mode::Write;
+    GameIniChoices choices;
+    QString custom_code_file; // read when the text is made; empty for none
+    QString output_file;      // Write: empty for standard output
+    QString target_file;      // Merge and Check: the existing Game.ini
+};
+
+struct CommandLine {
+    enum class Action { Run, Help, Version, Refuse };
+    Action action = Action::Run;
+    CliOptions options;
+    QString refusal; // Refuse: one line naming the option and what it allows
+};
+
+// `arguments` begins with the program name, as QCoreApplication::arguments() gives them.
+CommandLine parse_command_line(const QStringList &arguments);
+
+QString help_text();
+
+// The scaling range and preset value of a computed style: the window's presets.
+ScalingPreset player_scale_range(GameIniChoices::Player style);
+ScalingPreset creature_scale_range(GameIniChoices::Creature style);
+ScalingPreset engram_scale_range(GameIniChoices::Engram style);
+
+constexpr int kFewestLevels = 10;
+constexpr int kMostLevels = 4000;

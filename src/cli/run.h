@@ -1,0 +1,18 @@
+#pragma once
+
+#include "cli/options.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+class QIODevice;
+
+// Carries out parsed options: writes the text (to `out` without -o), merges it into a file or
+// checks one. Messages go to `err`. Returns the exit status.
+int run(const CliOptions &options, QIODevice &out, QIODevice &err);
+
+// The custom code as the window's text editor would hold it after being given the file's
+// text; nothing when the file is not UTF-8.
+std::optional<QString> custom_code_from_file(const QByteArray &bytes);

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <vector>
+
+// A problem found in the level progression of a Game.ini, on a 1-based line.
+struct IniProblem {
+    enum Severity { Warning, Error };
+    int line;
+    Severity severity;
+    QString message;
+
+    bool operator==(const IniProblem &other) const
+    {
+        return line == other.line && severity == other.severity && message == other.message;
+    }
+};
+
+// Problems in file order. Errors make the game misread or drop the level progression;
+// warnings are values and lengths that some servers and hosting panels mishandle.
+std::vector<IniProblem> check_level_lines(const QByteArray &file);

@@ -1,0 +1,100 @@
+#include "mainwindow/mainwindow.h"
+#include "mainwindow/resource_bundle.h"
+#include "test_support.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTextEdit>
+#include <QtTest>
+
+static const ResourceBundle resources;
+
+namespace {
+
+// Operates the window as the words say: "name" clicks a button, "name=value" sets a spin box.
+void operate(MainWindow &window, const QString &actions)
+{
+    for (const QString &action : actions.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QStringList parts = action.split(QLatin1Char('='));
+        if (parts.size() == 1)
+            child<QAbstractButton>(window, parts[0])->click();
+        else
+            QVERIFY(child<QWidget>(window, parts[0])->setProperty("value", parts[1]));
+    }
+}
+
+// Every line break the editor knows, blank lines, a no-break space and non-ASCII text.
+const QByteArray kCustomCode = "MaxDifficulty=true\r\n\r\nbPvE=True\r\xC2\xA0"
+                               "Motd=Gr\xC3\xBC\xC3\x9F \xE2\x98\x83\xE2\x80\xA8Last=1\n\n";
+
+} // namespace
+
+class TestCliMatchesWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void same_text_data()
+    {
+        QTest::addColumn<QString>("arguments");
+        QTest::addColumn<QString>("actions");
+
+        QTest::newRow("curve, reversed linear points, exponential creatures, no header")
+            << "--player curve --player-levels 300 --player-scale 12.345 --engram linear "
+               "--engram-reverse --engram-scale 100.5 --creature-levels 100 --creature-scale "
+               "99.999 --no-header"
+            << "player_curve player_target_lvl=300 player_xp_difficulty=12.345 player_eng_mmo "
+               "player_eng_reverse_mode player_eng_difficulty=100.5 dino_target_level=100 "
+               "dino_difficulty=99.999 Add_SS";
+        QTest::newRow("stock tables copied to the creatures, static points")
+            << "--player stock --creature player-stock --player-levels 50 --engram static "
+               "--engram-scale 37.5"
+            << "player_stock player_target_lvl=50 copy_player2dino_settings player_eng_linear "
+               "player_eng_difficulty=37.5";
+        QTest::newRow("skipped player, engram levels of their own")
+            << "--player skip --engram-levels 200 --engram-scale 2.5"
+            << "player_skip no_player_xp_max_engram_level=200 player_eng_difficulty=2.5";
+        QTest::newRow("linear, no creature line, custom code")
+            << "--player linear --player-scale 1 --creature stock --custom-code code.txt"
+            << "player_linear player_xp_difficulty=1 dino_skip Add_CustomCode";
+    }
+
+    // Ticking "Add_CustomCode" clears the editor; its text is written only while ticked.
+    void same_text()
+    {
+        QFETCH(QString, arguments);
+        QFETCH(QString, actions);
+
+        MainWindow window;
+        window.show();
+        operate(window, actions);
+        child<QTextEdit>(window, "textInput_custom_code")
+            ->setPlainText(QString::fromUtf8(kCustomCode));
+        const QString path = folder.filePath(QStringLiteral("window.ini"));
+        QFile::remove(path);
+        {
+            Operator user(path);
+            child<QAbstractButton>(window, "Gen_btn")->click();
+            QCOMPARE(user.seen, (QStringList{"QFileDialog", "thanxForUsing"}));
+        }
+
+        QFile code(folder.filePath(QStringLiteral("code.txt")));
+        QVERIFY(code.open(QIODevice::WriteOnly) && code.write(kCustomCode) == kCustomCode.size());
+        code.close();
+        QProcess cli;
+        cli.setWorkingDirectory(folder.path());
+        cli.start(QStringLiteral(QUILLMARK_CLI), arguments.split(QLatin1Char(' ')));
+        QVERIFY(cli.waitForFinished(30000));
+        QCOMPARE(cli.readAllStandardError(), QByteArray());
+        QCOMPARE(cli.exitCode(), 0);
+        QFile written(path);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(cli.readAllStandardOutput(), written.readAll());
+    }
+
+private:
+    QTemporaryDir folder;
+};
+
+QTEST_MAIN(TestCliMatchesWindow)
+#include "tst_cli_matches_window.moc"
