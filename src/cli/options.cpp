@@ -1,7 +1,5 @@
 #include "cli/options.h"
 
-#include "ramps/ramp_styles.h"
-
 #include "ramps/previews.h"
 
 #include <QCommandLineParser>
@@ -416,40 +414,20 @@ CommandLine parse_command_line(const QStringList &arguments)
     return Reader(arguments).read();
 }
 
+// A style without a code of its own gets the last preset, as the window's presets do.
 ScalingPreset player_scale_range(GameIniChoices::Player style)
 {
-    switch (style) {
-    case Player::ComplexCurve:
-        return player_xp_preset(XpStyle::ComplexCurve);
-    case Player::Exponential:
-        return player_xp_preset(XpStyle::Exponential);
-    default:
-        return player_xp_preset(XpStyle::Linear);
-    }
+    return player_xp_preset(xp_style_of(style).value_or(0));
 }
 
 ScalingPreset creature_scale_range(GameIniChoices::Creature style)
 {
-    switch (style) {
-    case Creature::ComplexCurve:
-        return creature_xp_preset(XpStyle::ComplexCurve);
-    case Creature::Exponential:
-        return creature_xp_preset(XpStyle::Exponential);
-    default:
-        return creature_xp_preset(XpStyle::Linear);
-    }
+    return creature_xp_preset(xp_style_of(style).value_or(0));
 }
 
 ScalingPreset engram_scale_range(GameIniChoices::Engram style)
 {
-    switch (style) {
-    case Engram::Logarithmic:
-        return engram_preset(EngramStyle::Logarithmic);
-    case Engram::Linear:
-        return engram_preset(EngramStyle::Linear);
-    default:
-        return engram_preset(EngramStyle::Static);
-    }
+    return engram_preset(engram_style_of(style).value_or(0));
 }
 
 QString help_text()

@@ -115,48 +115,6 @@ struct Ramp {
     int levels = 0;
 };
 
-std::optional<int> xp_style_of(GameIniChoices::Player player)
-{
-    switch (player) {
-    case GameIniChoices::Player::ComplexCurve:
-        return XpStyle::ComplexCurve;
-    case GameIniChoices::Player::Linear:
-        return XpStyle::Linear;
-    case GameIniChoices::Player::Exponential:
-        return XpStyle::Exponential;
-    default:
-        return std::nullopt;
-    }
-}
-
-std::optional<int> xp_style_of(GameIniChoices::Creature creature)
-{
-    switch (creature) {
-    case GameIniChoices::Creature::ComplexCurve:
-        return XpStyle::ComplexCurve;
-    case GameIniChoices::Creature::Linear:
-        return XpStyle::Linear;
-    case GameIniChoices::Creature::Exponential:
-        return XpStyle::Exponential;
-    default:
-        return std::nullopt;
-    }
-}
-
-std::optional<int> engram_style_of(GameIniChoices::Engram engram)
-{
-    switch (engram) {
-    case GameIniChoices::Engram::Logarithmic:
-        return EngramStyle::Logarithmic;
-    case GameIniChoices::Engram::Linear:
-        return EngramStyle::Linear;
-    case GameIniChoices::Engram::Static:
-        return EngramStyle::Static;
-    default:
-        return std::nullopt;
-    }
-}
-
 Ramp player_ramp(const GameIniChoices &choices)
 {
     if (choices.player == GameIniChoices::Player::Stock)
@@ -238,6 +196,48 @@ int expected_size(const GameIniChoices &choices)
 }
 
 } // namespace
+
+std::optional<int> xp_style_of(GameIniChoices::Player player)
+{
+    switch (player) {
+    case GameIniChoices::Player::ComplexCurve:
+        return XpStyle::ComplexCurve;
+    case GameIniChoices::Player::Linear:
+        return XpStyle::Linear;
+    case GameIniChoices::Player::Exponential:
+        return XpStyle::Exponential;
+    default:
+        return std::nullopt;
+    }
+}
+
+std::optional<int> xp_style_of(GameIniChoices::Creature creature)
+{
+    switch (creature) {
+    case GameIniChoices::Creature::ComplexCurve:
+        return XpStyle::ComplexCurve;
+    case GameIniChoices::Creature::Linear:
+        return XpStyle::Linear;
+    case GameIniChoices::Creature::Exponential:
+        return XpStyle::Exponential;
+    default:
+        return std::nullopt;
+    }
+}
+
+std::optional<int> engram_style_of(GameIniChoices::Engram engram)
+{
+    switch (engram) {
+    case GameIniChoices::Engram::Logarithmic:
+        return EngramStyle::Logarithmic;
+    case GameIniChoices::Engram::Linear:
+        return EngramStyle::Linear;
+    case GameIniChoices::Engram::Static:
+        return EngramStyle::Static;
+    default:
+        return std::nullopt;
+    }
+}
 
 GameIniText game_ini_text(const GameIniChoices &choices)
 {

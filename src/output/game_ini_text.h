@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 // Everything that decides the generated Game.ini text, as the wizard's controls hold it.
@@ -50,3 +51,9 @@ struct GameIniText {
 };
 
 GameIniText game_ini_text(const GameIniChoices &choices);
+
+// The style code (XpStyle / EngramStyle) of a computed choice; none for stock, skip and
+// unchosen.
+std::optional<int> xp_style_of(GameIniChoices::Player player);
+std::optional<int> xp_style_of(GameIniChoices::Creature creature);
+std::optional<int> engram_style_of(GameIniChoices::Engram engram);

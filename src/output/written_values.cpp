@@ -1,5 +1,7 @@
 #include "output/written_values.h"
 
+#include "ramps/ramp_formulas.h"
+
 #include <cmath>
 
 std::vector<float> written_xp_values(int xp_style, double scale, int levels)
@@ -10,29 +12,16 @@ std::vector<float> written_xp_values(int xp_style, double scale, int levels)
         return values;
     values.reserve(levels - 1);
 
-    // The spin box value goes through single precision before anything is computed from it.
+    // The spin box value goes through single precision before anything is computed from it,
+    // and so does the complex curve's factor.
     const float v = static_cast<float>(scale);
-    switch (xp_style) {
-    case XpStyle::ComplexCurve: {
-        const double a = static_cast<float>(v / 100.0);
-        for (int i = 2; i <= levels; ++i)
-            values.push_back(
-                static_cast<float>(std::round(a * i * (double(i) * i + 10) / 2 - a * i * i)));
-        break;
-    }
-    case XpStyle::Linear: {
-        const double m = double(v) * 1000;
-        for (int i = 2; i <= levels; ++i)
-            values.push_back(static_cast<float>(std::round((i - 1) * m)));
-        break;
-    }
-    case XpStyle::Exponential: {
-        const double d = 501.5 - double(v);
-        for (int i = 2; i <= levels; ++i)
-            values.push_back(static_cast<float>(std::round(std::pow(i, 2.6) + std::pow(i, i / d))));
-        break;
-    }
-    }
+    double constant = 501.5 - double(v);
+    if (xp_style == XpStyle::ComplexCurve)
+        constant = static_cast<float>(v / 100.0);
+    else if (xp_style == XpStyle::Linear)
+        constant = double(v) * 1000;
+    for (int i = 2; i <= levels; ++i)
+        values.push_back(static_cast<float>(xp_for_level(xp_style, constant, i)));
     return values;
 }
 
@@ -47,20 +36,18 @@ std::vector<float> written_engram_values(int engram_style, double scale, int lev
     const float v = static_cast<float>(scale);
     switch (engram_style) {
     case EngramStyle::Logarithmic: {
-        const double b = static_cast<float>((102.5 - v) / 100 + 1);
-        const double log_b = std::log(b);
-        for (int k = 2; k <= levels; ++k) {
-            const int i = reverse ? levels + 2 - k : k;
-            values.push_back(static_cast<float>(std::round(std::log(i) / log_b)));
-        }
+        const double base = static_cast<float>((102.5 - v) / 100 + 1);
+        const double ln_base = std::log(base);
+        for (int k = 2; k <= levels; ++k)
+            values.push_back(static_cast<float>(
+                engram_points_for_level(engram_style, ln_base, reverse ? levels + 2 - k : k)));
         break;
     }
     case EngramStyle::Linear: {
-        const double a = static_cast<float>(v / 100.0);
-        for (int k = 1; k < levels; ++k) {
-            const int i = reverse ? levels - k : k;
-            values.push_back(static_cast<float>(std::round(i * a)));
-        }
+        const double factor = static_cast<float>(v / 100.0);
+        for (int k = 1; k < levels; ++k)
+            values.push_back(static_cast<float>(
+                engram_points_for_level(engram_style, factor, reverse ? levels - k : k)));
         break;
     }
     case EngramStyle::Static:

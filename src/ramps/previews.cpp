@@ -1,29 +1,25 @@
 #include "ramps/previews.h"
 
+#include "ramps/ramp_formulas.h"
 #include "ramps/ramp_styles.h"
 
 #include <cmath>
 
 namespace {
 
-// Experience for level i in double precision; curve_factor multiplies the complex curve.
-struct XpFormula {
-    int style;
-    double scale;
-    double curve_factor;
-
-    double operator()(int i) const
-    {
-        switch (style) {
-        case XpStyle::Linear:
-            return std::round((i - 1) * (scale * 1000));
-        case XpStyle::ComplexCurve:
-            return std::round((curve_factor * i) * ((i * i + 10) * 0.5) - i * (curve_factor * i));
-        default:
-            return std::round(std::pow(i, i / (501.5 - scale)) + std::pow(i, 2.6));
-        }
+// The constant of each style's formula, in double precision; the complex curve's factor is
+// given, since the creature preview rounds it.
+double xp_constant(int style, double scale, double curve_factor)
+{
+    switch (style) {
+    case XpStyle::Linear:
+        return scale * 1000;
+    case XpStyle::ComplexCurve:
+        return curve_factor;
+    default:
+        return 501.5 - scale;
     }
-};
+}
 
 std::optional<XpPreview> xp_preview(int style, double scale, double curve_factor, int levels)
 {
@@ -34,11 +30,11 @@ std::optional<XpPreview> xp_preview(int style, double scale, double curve_factor
     preview.levels = {static_cast<int>(levels * 0.25), static_cast<int>(levels * 0.5),
                       static_cast<int>(levels * 0.75), levels};
 
-    const XpFormula formula{style, scale, curve_factor};
+    const double constant = xp_constant(style, scale, curve_factor);
     if (style != XpStyle::Exponential) {
         // Only the exponential ramp can pass the limit, so the others need just the samples.
         for (std::size_t r = 0; r < preview.levels.size(); ++r)
-            preview.values[r] = formula(preview.levels[r]);
+            preview.values[r] = xp_for_level(style, constant, preview.levels[r]);
         return preview;
     }
 
@@ -46,7 +42,7 @@ std::optional<XpPreview> xp_preview(int style, double scale, double curve_factor
     // itself and every later level, whatever the formula gives there.
     preview.values.fill(kOverflowMarker);
     for (int i = 0; i <= levels; ++i) {
-        const double xp = formula(i);
+        const double xp = xp_for_level(style, constant, i);
         if (xp > kXpLimit) {
             preview.overflowed = true;
             break;
@@ -59,17 +55,13 @@ std::optional<XpPreview> xp_preview(int style, double scale, double curve_factor
     return preview;
 }
 
-double engram_points(int style, double scale, int levels, bool reverse, int i)
+double engram_constant(int style, double scale)
 {
     switch (style) {
-    case EngramStyle::Logarithmic: {
-        const double base = 1 + (102.5 - scale) / 100;
-        return std::round(std::log(reverse ? levels + 1 - i : i) / std::log(base));
-    }
-    case EngramStyle::Linear: {
-        const double factor = scale / 100;
-        return std::round((reverse ? levels - i : i) * factor);
-    }
+    case EngramStyle::Logarithmic:
+        return std::log(1 + (102.5 - scale) / 100);
+    case EngramStyle::Linear:
+        return scale / 100;
     default:
         return scale;
     }
@@ -98,9 +90,13 @@ std::optional<EngramPreview> engram_preview(int style, double scale, int levels,
         preview.levels[k - 1] = static_cast<int>(k * fifth - 1);
     preview.levels[4] = levels;
 
+    // Reversed, the logarithm counts down from n and the linear factor from n - 1.
+    const double constant = engram_constant(style, scale);
+    const int first_reversed = style == EngramStyle::Logarithmic ? levels + 1 : levels;
     std::uint32_t total = 0;
     for (int i = 1; i <= levels; ++i) {
-        const double points = engram_points(style, scale, levels, reverse, i);
+        const double points =
+            engram_points_for_level(style, constant, reverse ? first_reversed - i : i);
         // The static style rounds the running total, not the points.
         total = static_cast<std::uint32_t>(style == EngramStyle::Static ? std::round(total + points)
                                                                         : total + points);
@@ -118,7 +114,7 @@ bool xp_within_limit(double scale, int levels)
 {
     const double divisor = 501.5 - scale;
     for (int i = 2; i <= levels; ++i) {
-        if (std::pow(i, 2.6) + std::pow(i, i / divisor) > kXpLimit)
+        if (exponential_xp_unrounded(divisor, i) > kXpLimit)
             return false;
     }
     return true;
