@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: Quillmark contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installation and the Debian package: both programs, the desktop entry and the icon.
 #   cmake --install build          (to CMAKE_INSTALL_PREFIX, /usr/local by default)
 #   cd build && cpack -G DEB       (dependencies found by dpkg-shlibdeps)

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Quillmark contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "output/game_ini_merge.h"
 #include "output/game_ini_text.h"
 

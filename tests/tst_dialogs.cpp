@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Quillmark contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "dialogs/doingitwrong.h"
 #include "dialogs/ioerr.h"
 #include "dialogs/opcanceled.h"

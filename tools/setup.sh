@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: Quillmark contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what Quillmark needs on Debian (when run as root), then configures and builds it
 # in Release into build/. The run and test commands start with this.
 set -euo pipefail

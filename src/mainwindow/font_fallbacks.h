@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Quillmark contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The forms and style sheets name Windows fonts. This maps each of them to freely licensed

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Quillmark contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // Registers the compiled-in images for as long as it lives. The bundle sits in a static

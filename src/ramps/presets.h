@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Quillmark contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // What a ramp style's preset does to its scaling pair: the spin box runs through a starting

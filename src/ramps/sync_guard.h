@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Quillmark contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // Keeps a slider and its spin box in step without echo: each flag is set while the handler

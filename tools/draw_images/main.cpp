@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Quillmark contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Draws every picture of the resource bundle, so that the images in resources/ can be made
 // again from source: quillmark-draw-images <resources directory>
 
