@@ -1,0 +1,208 @@
+// SPDX-FileCopyrightText: Quillmark contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The manual page and the bash completion of quillmark-cli against the program itself: the
+// options and styles are read from the program's output, so the three cannot drift apart.
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+QString run(const QString &program, const QStringList &arguments, const QString &folder = {})
+{
+    QProcess process;
+    process.setWorkingDirectory(folder);
+    process.start(program, arguments);
+    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
+        qFatal("%s did not finish", qPrintable(program));
+    return QString::fromUtf8(process.readAllStandardOutput() + process.readAllStandardError());
+}
+
+QString help_text()
+{
+    return run(QStringLiteral(QUILLMARK_CLI), {QStringLiteral("--help")});
+}
+
+// The option table of --help: lines such as "  -h, --help" and "  --player STYLE ...".
+QSet<QString> help_options()
+{
+    static const QRegularExpression option_line(QStringLiteral("^  (-[^ ,]+)(?:, (-[^ ]+))?"),
+                                                QRegularExpression::MultilineOption);
+    QSet<QString> options;
+    auto lines = option_line.globalMatch(help_text());
+    while (lines.hasNext()) {
+        const QRegularExpressionMatch line = lines.next();
+        options << line.captured(1);
+        if (!line.captured(2).isEmpty())
+            options << line.captured(2);
+    }
+    return options;
+}
+
+// The man page's text with its font changes removed and "\-" read as a dash.
+QString man_page_text()
+{
+    QFile file(QStringLiteral(QUILLMARK_CLI_MAN_PAGE));
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("cannot read %s", QUILLMARK_CLI_MAN_PAGE);
+    return QString::fromUtf8(file.readAll())
+        .remove(QRegularExpression(QStringLiteral(R"(\\f[BIRP])")))
+        .replace(QStringLiteral("\\-"), QStringLiteral("-"));
+}
+
+QSet<QString> options_in(const QString &text)
+{
+    static const QRegularExpression option(QStringLiteral(R"((?:^|[^\w-])(--?[a-z][a-z-]*))"));
+    QSet<QString> options;
+    auto found = option.globalMatch(text);
+    while (found.hasNext())
+        options << found.next().captured(1);
+    return options;
+}
+
+// The styles an option accepts, from the program's refusal of one it does not know.
+QStringList allowed_styles(const QString &option)
+{
+    const QString refusal =
+        run(QStringLiteral(QUILLMARK_CLI), {option, QStringLiteral("no-such-style")});
+    const int allowed = refusal.indexOf(QStringLiteral("allowed: "));
+    if (allowed < 0)
+        qFatal("%s refused no style: %s", qPrintable(option), qPrintable(refusal));
+    return refusal.mid(allowed + 9).trimmed().split(QStringLiteral(", "));
+}
+
+// What the completion offers for the command line `words`, the last word being completed.
+QStringList completions(const QStringList &words, const QString &folder = {})
+{
+    QString script =
+        QStringLiteral("source '%1'; COMP_WORDS=('%2'")
+            .arg(QStringLiteral(QUILLMARK_CLI_COMPLETION), QStringLiteral(QUILLMARK_CLI));
+    for (const QString &word : words)
+        script += QStringLiteral(" '%1'").arg(word);
+    script += QStringLiteral("); COMP_CWORD=%1; _quillmark_cli; "
+                             "printf '%s\\n' \"${COMPREPLY[@]}\"")
+                  .arg(words.size());
+    QStringList offered = run(QStringLiteral("bash"), {QStringLiteral("-c"), script}, folder)
+                              .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    offered.sort();
+    return offered;
+}
+
+QString sorted(const QSet<QString> &options)
+{
+    QStringList list = options.values();
+    list.sort();
+    return list.join(QLatin1Char(' '));
+}
+
+QStringList starting_with(QStringList words, const QString &prefix)
+{
+    words =
+        words.filter(QRegularExpression(QStringLiteral("^") + QRegularExpression::escape(prefix)));
+    words.sort();
+    return words;
+}
+
+} // namespace
+
+class TestCliDocs : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void man_page_documents_every_option()
+    {
+        const QString man_page = man_page_text();
+        // An item of the option list starts with the line after ".TP".
+        QSet<QString> documented;
+        static const QRegularExpression item(QStringLiteral(R"(^\.TP\n(.*)$)"),
+                                             QRegularExpression::MultilineOption);
+        auto items = item.globalMatch(man_page);
+        while (items.hasNext())
+            documented += options_in(items.next().captured(1));
+
+        const QSet<QString> listed = help_options();
+        QVERIFY(listed.contains(QStringLiteral("--player")));
+        QVERIFY2((listed - documented).isEmpty(),
+                 qPrintable(QStringLiteral("not documented in the man page: ") +
+                            sorted(listed - documented)));
+        QVERIFY2((options_in(man_page) - listed).isEmpty(),
+                 qPrintable(QStringLiteral("in the man page but not in --help: ") +
+                            sorted(options_in(man_page) - listed)));
+    }
+
+    void completion_offers_styles_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("prefix");
+        QTest::addColumn<bool>("joined");
+
+        QTest::newRow("--player") << "--player"
+                                  << "" << false;
+        QTest::newRow("--player s") << "--player"
+                                    << "s" << false;
+        QTest::newRow("--player=ex") << "--player"
+                                     << "ex" << true;
+        QTest::newRow("--engram") << "--engram"
+                                  << "" << false;
+        QTest::newRow("--creature") << "--creature"
+                                    << "" << false;
+        QTest::newRow("--creature p") << "--creature"
+                                      << "p" << false;
+    }
+
+    void completion_offers_styles()
+    {
+        QFETCH(QString, option);
+        QFETCH(QString, prefix);
+        QFETCH(bool, joined);
+
+        // Bash splits "--player=ex" at the equals sign.
+        const QStringList words =
+            joined ? QStringList{option, QStringLiteral("="), prefix} : QStringList{option, prefix};
+        const QStringList expected = starting_with(allowed_styles(option), prefix);
+        QVERIFY(!expected.isEmpty());
+        QCOMPARE(completions(words), expected);
+    }
+
+    void completion_offers_options_and_files_data()
+    {
+        QTest::addColumn<QStringList>("words");
+        QTest::addColumn<QString>("expected"); // "options" or "files" for those starting so
+
+        QTest::newRow("every option") << QStringList{""} << "options";
+        QTest::newRow("options after a choice") << QStringList{"--no-header", "--pl"} << "options";
+        QTest::newRow("files after -o") << QStringList{"-o", ""} << "files";
+        QTest::newRow("files after --merge-into") << QStringList{"--merge-into", "G"} << "files";
+        QTest::newRow("files after --check=") << QStringList{"--check", "=", ""} << "files";
+        QTest::newRow("nothing after a number") << QStringList{"--player-levels", ""} << "";
+    }
+
+    void completion_offers_options_and_files()
+    {
+        QFETCH(QStringList, words);
+        QFETCH(QString, expected);
+
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        for (const QString &name : {"Game.ini", "GameUserSettings.ini", "notes.txt"}) {
+            QFile file(folder.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        QStringList candidates;
+        if (expected == QLatin1String("options"))
+            candidates = help_options().values();
+        else if (expected == QLatin1String("files"))
+            candidates = QDir(folder.path()).entryList(QDir::Files);
+        QCOMPARE(completions(words, folder.path()), starting_with(candidates, words.constLast()));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCliDocs)
+#include "tst_cli_docs.moc"
