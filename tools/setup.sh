@@ -6,10 +6,11 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-# The fonts stand in for the Windows fonts the forms name.
+# The fonts stand in for the Windows fonts the forms name; the last line checks the package
+# and the tree as a distribution would.
 packages=(build-essential cmake qtbase5-dev qtbase5-dev-tools libbenchmark-dev
           fonts-liberation2 fonts-lato fonts-yrsa-rasa fonts-dejavu-core fonts-urw-base35
-          file)
+          file lintian appstream desktop-file-utils reuse)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||

@@ -280,11 +280,12 @@ QImage draw_refresh_icon(bool pressed)
     return image;
 }
 
-QImage draw_application_icon()
+QImage draw_application_icon(int size)
 {
-    QImage image = look::transparent_canvas(256, 256);
+    QImage image = look::transparent_canvas(size, size);
     QPainter painter(&image);
     look::prepare(painter);
+    painter.scale(size / 256.0, size / 256.0);
 
     const QRectF tile(8, 8, 240, 240);
     QPainterPath rounded;
@@ -300,7 +301,9 @@ QImage draw_application_icon()
     glow.setColorAt(0, look::with_alpha(look::accent, 110));
     glow.setColorAt(1, Qt::transparent);
     painter.fillRect(tile, glow);
-    look::paint_grid(painter, QRectF(8, 8, 240, 240), 6, 6, QColor(255, 255, 255, 14));
+    // Below 64 pixels the faint grid would only blur the ramp.
+    if (size >= 64)
+        look::paint_grid(painter, QRectF(8, 8, 240, 240), 6, 6, QColor(255, 255, 255, 14));
 
     // A ramp rising from the lower left to where the quill writes it.
     const QPointF nib(128, 124);

@@ -19,5 +19,5 @@ QImage draw_page_button(PageDirection direction, ButtonState state);
 // 128 x 128 with transparency, shown at 18 x 18 on the refresh buttons.
 QImage draw_refresh_icon(bool pressed);
 
-// 256 x 256 with transparency.
-QImage draw_application_icon();
+// size x size with transparency, drawn at 256 x 256 and scaled down for the smaller icon sizes.
+QImage draw_application_icon(int size = 256);

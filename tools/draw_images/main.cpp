@@ -40,8 +40,11 @@ std::vector<Output> all_pictures()
         {"img/BG/accessDenied.jpg", draw_access_denied()},
         {"img/BG/nuke.jpg", draw_nuke()},
         {"img/BG/doingwrong.png", draw_doing_wrong()},
-        {"quillmark.png", draw_application_icon()},
     };
+    for (const int size : {16, 32, 48, 64, 128, 256}) {
+        outputs.push_back({QStringLiteral("icons/hicolor/%1x%1/apps/quillmark.png").arg(size),
+                           draw_application_icon(size)});
+    }
     for (const RampPicture &picture : ramp_pictures())
         outputs.push_back({"img/graph/" + picture.file, draw_ramp_picture(picture)});
     // The Windows icon holds one 32-bit image with straight (not premultiplied) alpha.
