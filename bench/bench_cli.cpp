@@ -1,5 +1,5 @@
-#include "output/game_ini_check.h"
-#include "output/game_ini_merge.h"
+#include "gameini/game_ini_check.h"
+#include "gameini/game_ini_merge.h"
 #include "output/game_ini_text.h"
 
 #include <benchmark/benchmark.h>

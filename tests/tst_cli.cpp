@@ -1,4 +1,4 @@
-#include "output/game_ini_merge.h"
+#include "gameini/game_ini_merge.h"
 #include "output/game_ini_text.h"
 
 #include <QProcess>

@@ -1,4 +1,4 @@
-#include "output/game_ini_check.h"
+#include "gameini/game_ini_check.h"
 #include "output/game_ini_text.h"
 
 #include <QtTest>

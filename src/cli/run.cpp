@@ -1,7 +1,7 @@
 #include "cli/run.h"
 
-#include "output/game_ini_check.h"
-#include "output/game_ini_merge.h"
+#include "gameini/game_ini_check.h"
+#include "gameini/game_ini_merge.h"
 
 #include <QFile>
 #include <QSaveFile>

@@ -1,4 +1,4 @@
-#include "output/ini_lines.h"
+#include "gameini/ini_lines.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "output/game_ini_merge.h"
+#include "gameini/game_ini_merge.h"
 
-#include "output/ini_lines.h"
+#include "gameini/ini_lines.h"
 
 #include <optional>
 
