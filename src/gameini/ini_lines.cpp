@@ -1,66 +1,164 @@
 #include "gameini/ini_lines.h"
 
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <cstdlib>
+
 namespace {
 
-const QByteArray kByteOrderMark("\xEF\xBB\xBF");
+constexpr std::string_view kByteOrderMark("\xEF\xBB\xBF");
 
-QByteArray without_byte_order_mark(const QByteArray &text)
+bool is_blank(char c)
 {
-    return text.startsWith(kByteOrderMark) ? text.mid(kByteOrderMark.size()) : text;
-}
-
-bool same_name(const QByteArray &a, const char *b)
-{
-    return a.compare(b, Qt::CaseInsensitive) == 0;
+    return c == ' ' || c == '\t';
 }
 
 } // namespace
 
-std::vector<IniLine> ini_lines(const QByteArray &file)
+IniLineReader::IniLineReader(const QByteArray &text)
+    : data(text.constData()), size(text.size()),
+      mark(std::string_view(data, size_t(size)).substr(0, 3) == kByteOrderMark ? 3 : 0), at(mark)
+{}
+
+bool IniLineReader::next(IniLine &line)
 {
-    std::vector<IniLine> lines;
-    int start = 0;
-    while (start < file.size()) {
-        const int newline = file.indexOf('\n', start);
-        if (newline < 0) {
-            lines.push_back({file.mid(start), QByteArray()});
-            break;
-        }
-        const bool crlf = newline > start && file[newline - 1] == '\r';
-        const int end = crlf ? newline - 1 : newline;
-        lines.push_back({file.mid(start, end - start), crlf ? "\r\n" : "\n"});
-        start = newline + 1;
+    if (at >= size)
+        return false;
+    const char *end =
+        std::find_if(data + at, data + size, [](char c) { return c == '\n' || c == '\r'; });
+    line.number = ++number;
+    line.start = at;
+    line.length = int(end - (data + at));
+    line.end_length = end == data + size                                          ? 0
+                      : (*end == '\r' && end + 1 < data + size && end[1] == '\n') ? 2
+                                                                                  : 1;
+    at += line.length + line.end_length;
+    return true;
+}
+
+QByteArray common_line_end(const QByteArray &text)
+{
+    // CR LF, LF, CR
+    std::array<int, 3> counts{};
+    IniLineReader reader(text);
+    IniLine line;
+    while (reader.next(line)) {
+        if (line.end_length == 2)
+            ++counts[0];
+        else if (line.end_length == 1)
+            ++counts[text[line.start + line.length] == '\n' ? 1 : 2];
     }
-    return lines;
+    const auto most = std::max_element(counts.begin(), counts.end()) - counts.begin();
+    static const char *const kEnds[] = {"\r\n", "\n", "\r"};
+    return counts[most] == 0 ? QByteArray("\r\n") : QByteArray(kEnds[most]);
 }
 
-QByteArray line_end_of(const std::vector<IniLine> &lines)
+std::string_view trimmed(std::string_view text)
 {
-    return lines.empty() || lines.front().line_end.isEmpty() ? "\r\n" : lines.front().line_end;
+    while (!text.empty() && is_blank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && is_blank(text.back()))
+        text.remove_suffix(1);
+    return text;
 }
 
-bool is_section_header(const QByteArray &text)
+bool same_name(std::string_view a, std::string_view b)
 {
-    return without_byte_order_mark(text).trimmed().startsWith('[');
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(uchar(x)) == std::tolower(uchar(y));
+           });
 }
 
-bool is_level_section_header(const QByteArray &text)
+bool is_section_header(std::string_view line)
 {
-    return same_name(without_byte_order_mark(text).trimmed(), GameIniNames::kSectionHeader);
+    const std::string_view text = trimmed(line);
+    return !text.empty() && text.front() == '[';
 }
 
-LevelKey level_key(const QByteArray &text)
+SectionKind section_kind(std::string_view header)
 {
-    const int equals = text.indexOf('=');
-    if (equals < 0)
+    const std::string_view name = trimmed(header);
+    if (same_name(name, GameIniNames::kSectionHeader))
+        return SectionKind::Level;
+    return same_name(name, GameIniNames::kGameWrittenSection) ? SectionKind::GameWritten
+                                                              : SectionKind::Other;
+}
+
+bool is_setting(std::string_view line)
+{
+    const std::string_view text = trimmed(line);
+    return !text.empty() && text.front() != ';' && text.front() != '#' &&
+           text.find('=') != std::string_view::npos;
+}
+
+std::string_view setting_key(std::string_view line)
+{
+    if (!is_setting(line))
+        return {};
+    std::string_view key = trimmed(line.substr(0, line.find('=')));
+    if (!key.empty() && (key.front() == '+' || key.front() == '-' || key.front() == '.'))
+        key = trimmed(key.substr(1));
+    return key;
+}
+
+std::string_view setting_value(std::string_view line)
+{
+    const auto equals = line.find('=');
+    return equals == std::string_view::npos ? std::string_view() : trimmed(line.substr(equals + 1));
+}
+
+LevelKey level_key(std::string_view line)
+{
+    const std::string_view key = setting_key(line);
+    if (key.empty())
         return LevelKey::None;
-    const QByteArray key = without_byte_order_mark(text.left(equals)).trimmed();
     if (same_name(key, GameIniNames::kRampKey))
         return LevelKey::Ramp;
     if (same_name(key, GameIniNames::kEngramKey))
         return LevelKey::Engram;
-    if (same_name(key.left(int(sizeof GameIniNames::kCapKeyPrefix) - 1),
-                  GameIniNames::kCapKeyPrefix))
-        return LevelKey::Cap;
+    if (same_name(key, GameIniNames::kPlayerCapKey))
+        return LevelKey::PlayerCap;
+    if (same_name(key, GameIniNames::kCreatureCapKey))
+        return LevelKey::CreatureCap;
     return LevelKey::None;
+}
+
+QByteArray to_bytes(std::string_view text)
+{
+    return QByteArray(text.data(), int(text.size()));
+}
+
+int spelling_distance(std::string_view a, std::string_view b, int most)
+{
+    const int n = int(a.size());
+    const int m = int(b.size());
+    // One row of the edit table at a time; the names are short.
+    std::array<int, 64> row;
+    if (std::abs(n - m) > most || m >= int(row.size()))
+        return most + 1;
+    for (int j = 0; j <= m; ++j)
+        row[size_t(j)] = j;
+    for (int i = 1; i <= n; ++i) {
+        int diagonal = row[0];
+        row[0] = i;
+        int best = row[0];
+        for (int j = 1; j <= m; ++j) {
+            const int above = row[size_t(j)];
+            const bool same =
+                std::tolower(uchar(a[size_t(i - 1)])) == std::tolower(uchar(b[size_t(j - 1)]));
+            row[size_t(j)] =
+                std::min({above + 1, row[size_t(j - 1)] + 1, diagonal + (same ? 0 : 1)});
+            diagonal = above;
+            best = std::min(best, row[size_t(j)]);
+        }
+        if (best > most)
+            return most + 1;
+    }
+    return std::min(row[size_t(m)], most + 1);
+}
+
+bool near_miss(std::string_view typed, std::string_view name)
+{
+    return !same_name(typed, name) && spelling_distance(typed, name, 2) <= 2;
 }
