@@ -17,37 +17,37 @@ constexpr double kLargestSafeValue = 2147483647.0;
 
 const QString kSection = QString::fromLatin1(GameIniNames::kSectionHeader);
 
-const char *const kLevelKeys[] = {GameIniNames::kRampKey, GameIniNames::kEngramKey,
-                                  GameIniNames::kPlayerCapKey, GameIniNames::kCreatureCapKey};
+const std::string_view kLevelKeys[] = {GameIniNames::kRampKey, GameIniNames::kEngramKey,
+                                       GameIniNames::kPlayerCapKey, GameIniNames::kCreatureCapKey};
 
 // Keys the server reads from GameUserSettings.ini's [ServerSettings] only.
-const char *const kServerSettingsKeys[] = {"XPMultiplier",
-                                           "OverrideOfficialDifficulty",
-                                           "DifficultyOffset",
-                                           "ServerPassword",
-                                           "ServerAdminPassword",
-                                           "SpectatorPassword",
-                                           "RCONEnabled",
-                                           "RCONPort",
-                                           "ServerPVE",
-                                           "ServerHardcore",
-                                           "ServerCrosshair",
-                                           "AllowThirdPersonPlayer",
-                                           "ShowMapPlayerLocation",
-                                           "TamingSpeedMultiplier",
-                                           "HarvestAmountMultiplier",
-                                           "DayCycleSpeedScale",
-                                           "DayTimeSpeedScale",
-                                           "NightTimeSpeedScale",
-                                           "PlayerDamageMultiplier",
-                                           "DinoDamageMultiplier",
-                                           "StructureDamageMultiplier",
-                                           "PlayerCharacterFoodDrainMultiplier",
-                                           "PlayerCharacterWaterDrainMultiplier",
-                                           "DinoCharacterFoodDrainMultiplier",
-                                           "MaxTamedDinos",
-                                           "AllowFlyerCarryPvE",
-                                           "AlwaysAllowStructurePickup"};
+const std::string_view kServerSettingsKeys[] = {"XPMultiplier",
+                                                "OverrideOfficialDifficulty",
+                                                "DifficultyOffset",
+                                                "ServerPassword",
+                                                "ServerAdminPassword",
+                                                "SpectatorPassword",
+                                                "RCONEnabled",
+                                                "RCONPort",
+                                                "ServerPVE",
+                                                "ServerHardcore",
+                                                "ServerCrosshair",
+                                                "AllowThirdPersonPlayer",
+                                                "ShowMapPlayerLocation",
+                                                "TamingSpeedMultiplier",
+                                                "HarvestAmountMultiplier",
+                                                "DayCycleSpeedScale",
+                                                "DayTimeSpeedScale",
+                                                "NightTimeSpeedScale",
+                                                "PlayerDamageMultiplier",
+                                                "DinoDamageMultiplier",
+                                                "StructureDamageMultiplier",
+                                                "PlayerCharacterFoodDrainMultiplier",
+                                                "PlayerCharacterWaterDrainMultiplier",
+                                                "DinoCharacterFoodDrainMultiplier",
+                                                "MaxTamedDinos",
+                                                "AllowFlyerCarryPvE",
+                                                "AlwaysAllowStructurePickup"};
 
 QString text_of(std::string_view text)
 {
@@ -267,14 +267,14 @@ private:
     {
         if (section == SectionKind::Level && same_name(name, GameIniNames::kAutoUnlockKey))
             engrams_unlocked = same_name(setting_value(text), "True");
-        for (const char *level : kLevelKeys) {
+        for (const std::string_view level : kLevelKeys) {
             if (near_miss(name, level)) {
                 warn(QStringLiteral("%1 is no key the game reads; did you mean %2?")
-                         .arg(text_of(name), QLatin1String(level)));
+                         .arg(text_of(name), text_of(level)));
                 return;
             }
         }
-        for (const char *elsewhere : kServerSettingsKeys) {
+        for (const std::string_view elsewhere : kServerSettingsKeys) {
             if (same_name(name, elsewhere)) {
                 warn(QStringLiteral("%1 is read from GameUserSettings.ini, under [ServerSettings], "
                                     "not from Game.ini")

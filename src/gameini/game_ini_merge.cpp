@@ -4,6 +4,7 @@
 
 #include <QStringList>
 
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -67,53 +68,48 @@ struct Mark {
 class Merger
 {
 public:
-    Merger(const QByteArray &text, const Blocks &blocks)
-        : text(text), blocks(blocks), line_end(common_line_end(text))
-    {}
+    Merger(const QByteArray &text, const Blocks &blocks) : text(text), blocks(blocks) {}
 
     GameIniMerge merge()
     {
-        scan();
+        // A misspelt level section header is corrected only when the file has no level
+        // section, else it is some other section; that takes a second look.
+        if (const int misspelt = scan(0); misspelt != 0 && !first_section_end) {
+            marks.clear();
+            last_level_line.reset();
+            report = {};
+            scan(misspelt);
+        }
         return {emit(), report};
     }
 
 private:
-    // The line of a misspelt level section header to correct: only when the file has no
-    // level section, else the misspelt one is some other section.
-    int misspelt_header_line() const
+    // Finds the old level lines, the place for blocks that had none and the line end most
+    // lines use. Returns the first header that looks like a misspelt level section header.
+    int scan(int misspelt)
     {
-        IniLineReader reader(text);
-        IniLine line;
-        int misspelt = 0;
-        while (reader.next(line)) {
-            const std::string_view written = reader.text(line);
-            if (!is_section_header(written))
-                continue;
-            if (section_kind(written) == SectionKind::Level)
-                return 0;
-            if (misspelt == 0 && near_miss(trimmed(written), GameIniNames::kSectionHeader))
-                misspelt = line.number;
-        }
-        return misspelt;
-    }
-
-    // Finds the old level lines and the place for blocks that had none.
-    void scan()
-    {
-        const int misspelt = misspelt_header_line();
         IniLineReader reader(text);
         mark_length = reader.byte_order_mark_length();
         IniLine line;
         enum { None, Level, GameWritten, Other } section = None;
         bool in_first_section = false;
         int ramps = 0;
+        int first_misspelt = 0;
+        int line_ends[3] = {0, 0, 0}; // CR LF, LF, CR
         while (reader.next(line)) {
+            if (line.end_length > 0)
+                ++line_ends[line.end_length == 2                     ? 0
+                            : text[line.start + line.length] == '\n' ? 1
+                                                                     : 2];
             const std::string_view written = reader.text(line);
             if (is_section_header(written)) {
                 const SectionKind kind = section_kind(written);
                 section = kind == SectionKind::Level || line.number == misspelt ? Level
                           : kind == SectionKind::GameWritten                    ? GameWritten
                                                                                 : Other;
+                if (section == Other && first_misspelt == 0 &&
+                    near_miss(trimmed(written), GameIniNames::kSectionHeader))
+                    first_misspelt = line.number;
                 in_first_section = section == Level && !first_section_end;
                 if (in_first_section)
                     first_section_end = line;
@@ -133,6 +129,10 @@ private:
                 first_section_end = line;
             }
         }
+        static const char *const kEnds[] = {"\r\n", "\n", "\r"};
+        const int most = int(std::max_element(line_ends, line_ends + 3) - line_ends);
+        line_end = line_ends[most] == 0 ? QByteArray("\r\n") : QByteArray(kEnds[most]);
+        return first_misspelt;
     }
 
     void add_level_line(const IniLine &line, LevelKey key, int &ramps)
@@ -322,7 +322,7 @@ private:
 
     const QByteArray &text;
     const Blocks &blocks;
-    const QByteArray line_end;
+    QByteArray line_end;
     int mark_length = 0;
     std::vector<Mark> marks;
     std::optional<IniLine> last_level_line;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bitset>
 #include <cctype>
 #include <cstdlib>
 
@@ -12,6 +13,12 @@ constexpr std::string_view kByteOrderMark("\xEF\xBB\xBF");
 bool is_blank(char c)
 {
     return c == ' ' || c == '\t';
+}
+
+// Names are ASCII; the C library's tolower would also ask the locale.
+uchar folded(char c)
+{
+    return c >= 'A' && c <= 'Z' ? uchar(c - 'A' + 'a') : uchar(c);
 }
 
 } // namespace
@@ -37,23 +44,6 @@ bool IniLineReader::next(IniLine &line)
     return true;
 }
 
-QByteArray common_line_end(const QByteArray &text)
-{
-    // CR LF, LF, CR
-    std::array<int, 3> counts{};
-    IniLineReader reader(text);
-    IniLine line;
-    while (reader.next(line)) {
-        if (line.end_length == 2)
-            ++counts[0];
-        else if (line.end_length == 1)
-            ++counts[text[line.start + line.length] == '\n' ? 1 : 2];
-    }
-    const auto most = std::max_element(counts.begin(), counts.end()) - counts.begin();
-    static const char *const kEnds[] = {"\r\n", "\n", "\r"};
-    return counts[most] == 0 ? QByteArray("\r\n") : QByteArray(kEnds[most]);
-}
-
 std::string_view trimmed(std::string_view text)
 {
     while (!text.empty() && is_blank(text.front()))
@@ -66,7 +56,7 @@ std::string_view trimmed(std::string_view text)
 bool same_name(std::string_view a, std::string_view b)
 {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(uchar(x)) == std::tolower(uchar(y));
+               return folded(x) == folded(y);
            });
 }
 
@@ -145,8 +135,7 @@ int spelling_distance(std::string_view a, std::string_view b, int most)
         int best = row[0];
         for (int j = 1; j <= m; ++j) {
             const int above = row[size_t(j)];
-            const bool same =
-                std::tolower(uchar(a[size_t(i - 1)])) == std::tolower(uchar(b[size_t(j - 1)]));
+            const bool same = folded(a[size_t(i - 1)]) == folded(b[size_t(j - 1)]);
             row[size_t(j)] =
                 std::min({above + 1, row[size_t(j - 1)] + 1, diagonal + (same ? 0 : 1)});
             diagonal = above;
@@ -158,7 +147,27 @@ int spelling_distance(std::string_view a, std::string_view b, int most)
     return std::min(row[size_t(m)], most + 1);
 }
 
+// A lower bound of the spelling distance at little cost: every character of one name that
+// the other lacks altogether takes an edit. It rules out nearly every key.
+int foreign_characters(std::string_view a, std::string_view b)
+{
+    const auto set_of = [](std::string_view name) {
+        std::bitset<128> set;
+        for (const char c : name)
+            set.set(folded(c) & 0x7F);
+        return set;
+    };
+    const auto count_outside = [](std::string_view name, const std::bitset<128> &set) {
+        return int(std::count_if(name.begin(), name.end(),
+                                 [&set](char c) { return !set.test(folded(c) & 0x7F); }));
+    };
+    return std::max(count_outside(a, set_of(b)), count_outside(b, set_of(a)));
+}
+
 bool near_miss(std::string_view typed, std::string_view name)
 {
-    return !same_name(typed, name) && spelling_distance(typed, name, 2) <= 2;
+    constexpr int kMost = 2;
+    const int length_difference = std::abs(int(typed.size()) - int(name.size()));
+    return length_difference <= kMost && foreign_characters(typed, name) <= kMost &&
+           !same_name(typed, name) && spelling_distance(typed, name, kMost) <= kMost;
 }

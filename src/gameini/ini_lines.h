@@ -49,9 +49,6 @@ private:
     int number = 0;
 };
 
-// The line end most lines of the text use, CR LF when none has one.
-QByteArray common_line_end(const QByteArray &text);
-
 std::string_view trimmed(std::string_view text);
 bool same_name(std::string_view a, std::string_view b);
 
