@@ -77,6 +77,9 @@ private slots:
         QTest::newRow("a changed line end, lone CRs")
             << QByteArray("a\rb\rc\r") << QByteArray("a\rb\r\nc\r")
             << head + "@@ -1,3 +1,3 @@\n a\n-b\n+b\n c\n";
+        QTest::newRow("a lone CR becomes CR LF")
+            << QByteArray("a\rb") << QByteArray("a\r\nb")
+            << head + "@@ -1,2 +1,2 @@\n-a\n+a\n b\n\\ No newline at end of file\n";
         QTest::newRow("replaced block between kept lines")
             << QByteArray("h\nr1\nc\ne1\ne2\ne3\nz\n") << QByteArray("h\nR1\nc\nE\nz\n")
             << head + "@@ -1,7 +1,5 @@\n h\n-r1\n+R1\n c\n-e1\n-e2\n-e3\n+E\n z\n";

@@ -485,7 +485,8 @@ QString help_text()
                "  --version            show the version\n"
                "\n"
                "Exit status: 0 done; 1 --check found an error, or a file could not be written;\n"
-               "2 bad input, and nothing was written.\n")
+               "2 bad input, and nothing was written. Several --merge-into: the worst of their\n"
+               "statuses, each file merged or left alone on its own.\n")
         .arg(names(kPlayerStyles).join(QStringLiteral(", ")),
              scale_ranges(kPlayerStyles, player_scale_range),
              names(kEngramStyles).join(QStringLiteral(", ")),

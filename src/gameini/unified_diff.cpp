@@ -181,7 +181,7 @@ QByteArray unified_diff(const QByteArray &old_text, const QByteArray &new_text, 
         return before == '\n' || (before == '\r' && (at >= text.size() || text[at] != '\n'));
     };
     int from = same_start;
-    while (from > 0 && !is_line_start(old_text, from))
+    while (from > 0 && !(is_line_start(old_text, from) && is_line_start(new_text, from)))
         --from;
     // The line number and the starts of the last kContext + 1 lines before it.
     int line_number = 1;
