@@ -45,13 +45,10 @@ std::optional<QByteArray> read_game_ini(const QString &option, const QString &na
 }
 
 // The file's text as UTF-8, or nothing when its encoding is refused.
-std::optional<DecodedGameIni> decoded_game_ini(const QString &option, const QString &name,
-                                               QIODevice &err)
+std::optional<DecodedGameIni> decoded(const QString &option, const QString &name,
+                                      const QByteArray &bytes, QIODevice &err)
 {
-    const auto bytes = read_game_ini(option, name, err);
-    if (!bytes)
-        return std::nullopt;
-    auto decoded = decode_game_ini(*bytes);
+    auto decoded = decode_game_ini(bytes);
     if (const auto *refusal = std::get_if<QString>(&decoded)) {
         say(err, QStringLiteral("%1: cannot read %2: %3").arg(option, name, *refusal));
         return std::nullopt;
@@ -71,7 +68,9 @@ bool save(const QString &name, const QByteArray &bytes, QIODevice &err)
 
 int check(const QString &name, QIODevice &out, QIODevice &err)
 {
-    const auto file = decoded_game_ini(QStringLiteral("--check"), name, err);
+    const QString option = QStringLiteral("--check");
+    const auto bytes = read_game_ini(option, name, err);
+    const auto file = bytes ? decoded(option, name, *bytes, err) : std::nullopt;
     if (!file)
         return kBadInput;
     bool errors = false;
@@ -129,24 +128,20 @@ void report_merge(const QString &name, const GameIniMergeReport &report, QIODevi
 int merge(const QString &name, const GameIniChoices &choices, bool diff_only, QIODevice &out,
           QIODevice &err)
 {
-    const auto old = read_game_ini(QStringLiteral("--merge-into"), name, err);
-    if (!old)
+    const QString option = QStringLiteral("--merge-into");
+    const auto old = read_game_ini(option, name, err);
+    const auto file = old ? decoded(option, name, *old, err) : std::nullopt;
+    if (!file)
         return kBadInput;
-    auto decoded = decode_game_ini(*old);
-    if (const auto *refusal = std::get_if<QString>(&decoded)) {
-        say(err, QStringLiteral("--merge-into: cannot read %1: %2").arg(name, *refusal));
-        return kBadInput;
-    }
-    const DecodedGameIni &file = std::get<DecodedGameIni>(decoded);
-    const GameIniMerge merged = merge_level_progression(file.text, choices);
+    const GameIniMerge merged = merge_level_progression(file->text, choices);
     if (diff_only) {
-        const QByteArray diff = unified_diff(file.text, merged.text, name);
+        const QByteArray diff = unified_diff(file->text, merged.text, name);
         return out.write(diff) == diff.size() ? kDone : kFailed;
     }
     report_merge(name, merged.report, err);
     // The old file is safe in FILE.bak before FILE is touched.
     const QString backup = name + QStringLiteral(".bak");
-    if (!save(backup, *old, err) || !save(name, encode_game_ini(merged.text, file.encoding), err))
+    if (!save(backup, *old, err) || !save(name, encode_game_ini(merged.text, file->encoding), err))
         return kFailed;
     say(err, QStringLiteral("merged into %1: %2; the old file is %3")
                  .arg(name, merge_summary(merged.report), backup));
