@@ -1,8 +1,9 @@
 // SPDX-FileCopyrightText: Quillmark contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "output/game_ini_check.h"
-#include "output/game_ini_merge.h"
+#include "gameini/game_ini_check.h"
+#include "gameini/game_ini_encoding.h"
+#include "gameini/game_ini_merge.h"
 #include "output/game_ini_text.h"
 
 #include <benchmark/benchmark.h>
@@ -34,12 +35,22 @@ QByteArray largest_game_ini()
     return file + "\r\n[Other]\r\nA=1\r\n";
 }
 
+// The largest file the tool reads: server settings around the largest level progression,
+// filled up to 64 MiB with settings lines.
+QByteArray file_of_64_mib()
+{
+    const QByteArray progression = largest_game_ini();
+    const QByteArray setting = "PerLevelStatsMultiplier_DinoTamed[1]=1.0\r\n";
+    return QByteArray("[ServerSettings]\r\n") +
+           setting.repeated((64 * 1024 * 1024 - progression.size()) / setting.size()) + progression;
+}
+
 void BM_MergeLargest(benchmark::State &state)
 {
     const QByteArray file = largest_game_ini();
-    const QByteArray lines = game_ini_text(largest_choices()).bytes;
+    const GameIniChoices choices = largest_choices();
     for (auto _ : state)
-        benchmark::DoNotOptimize(merge_level_lines(file, lines, true));
+        benchmark::DoNotOptimize(merge_level_progression(file, choices));
 }
 BENCHMARK(BM_MergeLargest)->Unit(benchmark::kMillisecond);
 
@@ -50,6 +61,28 @@ void BM_CheckLargest(benchmark::State &state)
         benchmark::DoNotOptimize(check_level_lines(file));
 }
 BENCHMARK(BM_CheckLargest)->Unit(benchmark::kMillisecond);
+
+// Reading, merging and writing back a 64 MiB file, as --merge-into does in memory.
+void BM_Merge64MiB(benchmark::State &state)
+{
+    const QByteArray file = file_of_64_mib();
+    const GameIniChoices choices = largest_choices();
+    for (auto _ : state) {
+        const auto decoded = std::get<DecodedGameIni>(decode_game_ini(file));
+        benchmark::DoNotOptimize(
+            encode_game_ini(merge_level_progression(decoded.text, choices).text, decoded.encoding));
+    }
+}
+BENCHMARK(BM_Merge64MiB)->Unit(benchmark::kMillisecond);
+
+void BM_Check64MiB(benchmark::State &state)
+{
+    const QByteArray file = file_of_64_mib();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(
+            check_level_lines(std::get<DecodedGameIni>(decode_game_ini(file)).text));
+}
+BENCHMARK(BM_Check64MiB)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -1,7 +1,9 @@
 // SPDX-FileCopyrightText: Quillmark contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "output/game_ini_merge.h"
+#include "gameini/game_ini_encoding.h"
+#include "gameini/game_ini_merge.h"
+#include "gameini/unified_diff.h"
 #include "output/game_ini_text.h"
 
 #include <QProcess>
@@ -126,6 +128,9 @@ private slots:
             "-o with --check: only one of -o, --merge-into and --check at a time");
         row("merge with custom code", "--merge-into Game.ini --custom-code code.txt",
             "--custom-code: not with --merge-into");
+        row("diff without a merge", "--diff -o out.ini", "--diff: only with --merge-into");
+        row("UTF-16 without a byte-order mark", "--check Utf16.ini",
+            "--check: cannot read Utf16.ini: the text is UTF-16 LE without a byte-order mark");
     }
 
     // A refusal says why in one line on standard error and touches no file.
@@ -136,13 +141,15 @@ private slots:
         QTemporaryDir own;
         write_file(own.filePath("Game.ini"), kGameIni);
         write_file(own.filePath("code.txt"), "A=1");
+        write_file(own.filePath("Utf16.ini"), QByteArray("A\0=\0\x31\0\r\0\n\0", 10));
         const Outcome outcome = run_cli(arguments, own.path());
         const QString err = QString::fromLocal8Bit(outcome.err);
         QVERIFY2(err.startsWith("quillmark-cli: ") && err.contains(message) && err.count('\n') == 1,
                  qPrintable(err));
         QCOMPARE(outcome.status, 2);
         QCOMPARE(outcome.out, QByteArray());
-        QCOMPARE(QDir(own.path()).entryList(QDir::Files), (QStringList{"code.txt", "Game.ini"}));
+        QCOMPARE(QDir(own.path()).entryList(QDir::Files),
+                 (QStringList{"code.txt", "Game.ini", "Utf16.ini"}));
         QCOMPARE(contents(own.filePath("Game.ini")), kGameIni);
     }
 
@@ -171,19 +178,77 @@ private slots:
         write_file(folder.filePath("Game.ini.bak"), "an older backup");
         const Outcome outcome = run_cli("--max-xp --merge-into Game.ini", folder.path());
         QCOMPARE(outcome.status, 0);
-        QCOMPARE(outcome.out + outcome.err, QByteArray());
+        QCOMPARE(outcome.out, QByteArray());
         GameIniChoices choices;
-        choices.section_header = false;
         choices.max_xp_overrides = true;
-        QCOMPARE(contents(folder.filePath("Game.ini")),
-                 merge_level_lines(kGameIni, game_ini_text(choices).bytes, true));
+        const GameIniMerge merged = merge_level_progression(kGameIni, choices);
+        QCOMPARE(contents(folder.filePath("Game.ini")), merged.text);
         QCOMPARE(contents(folder.filePath("Game.ini.bak")), kGameIni);
+        QCOMPARE(outcome.err, "added Game.ini: OverrideMaxExperiencePointsPlayer=" +
+                                  merged.report.caps[0].new_value +
+                                  ", the new ramp's last value\n"
+                                  "added Game.ini: OverrideMaxExperiencePointsDino=" +
+                                  merged.report.caps[1].new_value +
+                                  ", the new ramp's last value\n"
+                                  "quillmark-cli: merged into Game.ini: added 118 lines; the old "
+                                  "file is Game.ini.bak\n");
 
         // Without a backup the operator's file is not touched.
         write_file(folder.filePath("Other.ini"), kGameIni);
         QVERIFY(QDir(folder.path()).mkdir("Other.ini.bak"));
         QCOMPARE(run_cli("--merge-into Other.ini", folder.path()).status, 1);
         QCOMPARE(contents(folder.filePath("Other.ini")), kGameIni);
+    }
+
+    // A cluster's maps: each file on its own, in its own encoding, a line for each, the worst
+    // status.
+    void several_merges()
+    {
+        QTemporaryDir own;
+        const QByteArray stray = "OverridePlayerLevelEngramPoints=1\r\n";
+        write_file(own.filePath("A.ini"), stray + kGameIni);
+        const QByteArray utf16 = encode_game_ini(kGameIni, GameIniEncoding::Utf16BE);
+        write_file(own.filePath("B.ini"), utf16);
+        const Outcome outcome = run_cli(
+            "--player-levels 20 --merge-into A.ini --merge-into Missing.ini --merge-into B.ini",
+            own.path());
+        QCOMPARE(outcome.status, 2);
+        GameIniChoices choices;
+        choices.player_levels = 20;
+        QCOMPARE(contents(own.filePath("A.ini")),
+                 merge_level_progression(stray + kGameIni, choices).text);
+        QCOMPARE(contents(own.filePath("B.ini")),
+                 encode_game_ini(merge_level_progression(kGameIni, choices).text,
+                                 GameIniEncoding::Utf16BE));
+        QCOMPARE(contents(own.filePath("B.ini.bak")), utf16);
+        const QList<QByteArray> lines = outcome.err.trimmed().split('\n');
+        QCOMPARE(lines.size(), 4);
+        QCOMPARE(lines[0], QByteArray("removed A.ini:1: OverridePlayerLevelEngramPoints=1 outside "
+                                      "[/script/shootergame.shootergamemode]"));
+        QVERIFY(lines[1].startsWith("quillmark-cli: merged into A.ini: added 21 lines; removed 1 "
+                                    "stray line;"));
+        QVERIFY(lines[2].startsWith("quillmark-cli: --merge-into: cannot read Missing.ini: "));
+        QVERIFY(lines[3].startsWith("quillmark-cli: merged into B.ini: added 21 lines;"));
+    }
+
+    // --diff prints what the merge would change and writes nothing.
+    void diff_writes_nothing()
+    {
+        QTemporaryDir own;
+        write_file(own.filePath("Game.ini"), kGameIni);
+        const Outcome outcome = run_cli("--engram stock --diff --merge-into Game.ini", own.path());
+        QCOMPARE(outcome.status, 0);
+        QCOMPARE(outcome.err, QByteArray());
+        GameIniChoices choices;
+        choices.engram = Engram::Stock;
+        QCOMPARE(
+            outcome.out,
+            unified_diff(kGameIni, merge_level_progression(kGameIni, choices).text, "Game.ini"));
+        QVERIFY(outcome.out.startsWith("--- Game.ini\n+++ Game.ini\n@@ -2,3 +2,5 @@\n"
+                                       " Port=7777\n [/Script/ShooterGame.ShooterGameMode]\n "
+                                       "KillXPMultiplier=2.0\n+LevelExperienceRampOverrides="));
+        QCOMPARE(QDir(own.path()).entryList(QDir::Files), QStringList{"Game.ini"});
+        QCOMPARE(contents(own.filePath("Game.ini")), kGameIni);
     }
 
     void check_data()
@@ -198,9 +263,14 @@ private slots:
             << 0
             << QByteArray("Game.ini:2: warning: OverrideMaxExperiencePointsDino=3000000000 is "
                           "above 2147483647; servers are reported to misbehave above it\n");
-        QTest::newRow("error")
-            << kHeader + "LevelExperienceRampOverrides=()\r\n"
-            << 1 << QByteArray("Game.ini:2: error: LevelExperienceRampOverrides has no entries\n");
+        QTest::newRow("error, lone CR line ends")
+            << QByteArray("[/script/shootergame.shootergamemode]\rA=1\r"
+                          "LevelExperienceRampOverrides=()\r")
+            << 1 << QByteArray("Game.ini:3: error: LevelExperienceRampOverrides has no entries\n");
+        QTest::newRow("UTF-16 LE")
+            << encode_game_ini(kHeader + "Motd=\xC3\xBC\r\n", GameIniEncoding::Utf16LE) << 0
+            << QByteArray("Game.ini:2: warning: non-ASCII character (U+00FC) at column 6 of a "
+                          "setting; some servers misread it\n");
     }
 
     void check()

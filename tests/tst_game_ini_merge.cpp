@@ -1,19 +1,74 @@
 // SPDX-FileCopyrightText: Quillmark contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "output/game_ini_merge.h"
+#include "gameini/game_ini_check.h"
+#include "gameini/game_ini_merge.h"
+#include "random_choices.h"
 
 #include <QtTest>
 
 namespace {
 
-// Level lines as the generator writes them, and as they go into a file with LF line ends.
-const QByteArray kNew = "LevelExperienceRampOverrides=(ExperiencePointsForLevel[0]=9)\r\n"
-                        "OverridePlayerLevelEngramPoints=4\r\n";
-const QByteArray kNewLf = QByteArray(kNew).replace("\r\n", "\n");
-const QByteArray kSection = "[/script/shootergame.shootergamemode]\r\n";
-const QByteArray kOldRamp = "LevelExperienceRampOverrides=(ExperiencePointsForLevel[0]=1)\r\n";
-const QByteArray kOldPoints = "OverridePlayerLevelEngramPoints=3\r\n";
+const QByteArray kHeader = "[/script/shootergame.shootergamemode]";
+
+// Small ramps, so that each row spells its whole file: 9 entries, 9 engram lines.
+GameIniChoices small_choices()
+{
+    GameIniChoices choices;
+    choices.section_header = false;
+    choices.player = GameIniChoices::Player::Linear;
+    choices.player_levels = 10;
+    choices.player_scale = 56.785;
+    choices.creature = GameIniChoices::Creature::Linear;
+    choices.creature_levels = 10;
+    choices.creature_scale = 36.072;
+    choices.engram = GameIniChoices::Engram::Static;
+    choices.engram_scale = 37;
+    return choices;
+}
+
+// The generator's own lines for the small choices (with caps), without line ends.
+QList<QByteArray> written_lines()
+{
+    GameIniChoices choices = small_choices();
+    choices.max_xp_overrides = true;
+    return game_ini_text(choices).bytes.trimmed().split('\n');
+}
+
+QByteArray line(int k, const QByteArray &end = "\r\n")
+{
+    return written_lines().at(k).trimmed() + end;
+}
+
+// The new blocks, in the given line end.
+QByteArray player(const QByteArray &end = "\r\n")
+{
+    return line(0, end);
+}
+QByteArray creature(const QByteArray &end = "\r\n")
+{
+    return line(1, end);
+}
+QByteArray player_cap(const QByteArray &end = "\r\n")
+{
+    return line(2, end);
+}
+QByteArray creature_cap(const QByteArray &end = "\r\n")
+{
+    return line(3, end);
+}
+QByteArray engrams(const QByteArray &end = "\r\n")
+{
+    return line(4, end).repeated(9);
+}
+
+const QByteArray kOldRamp = "LevelExperienceRampOverrides=(ExperiencePointsForLevel[0]=1)";
+const QByteArray kOldEngram = "OverridePlayerLevelEngramPoints=3";
+
+QByteArray h(const QByteArray &end = "\r\n")
+{
+    return kHeader + end;
+}
 
 } // namespace
 
@@ -25,61 +80,174 @@ private slots:
     void merge_data()
     {
         QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<bool>("caps");
+        QTest::addColumn<GameIniChoices>("choices");
         QTest::addColumn<QByteArray>("expected");
 
-        QTest::newRow("where the first level line stood, CR LF")
-            << "MaxPlayers=70\r\n" + kSection + "bAllowFlyerSpeed=True\r\n" + kOldRamp + kOldRamp +
-                   kOldPoints + "KillXPMultiplier=2.0\r\n" + kOldPoints +
-                   "\r\n[ServerSettings]\r\nPort=7777\r\n"
-            << false
-            << "MaxPlayers=70\r\n" + kSection + "bAllowFlyerSpeed=True\r\n" + kNew +
-                   "KillXPMultiplier=2.0\r\n\r\n[ServerSettings]\r\nPort=7777\r\n";
-        QTest::newRow("LF lines in an LF file")
-            << QByteArray("[/script/shootergame.shootergamemode]\n"
-                          "OverridePlayerLevelEngramPoints=3\n"
-                          "bDisableStructureDecayPvE=True\n")
-            << false
-            << "[/script/shootergame.shootergamemode]\n" + kNewLf +
-                   "bDisableStructureDecayPvE=True\n";
-        // The file's first line end decides.
-        QTest::newRow("mixed line ends stay")
-            << "A=1\n" + kSection + kOldPoints + "B=2\nC=3\r\n"
-            << false << "A=1\n" + kSection + kNewLf + "B=2\nC=3\r\n";
-        QTest::newRow("section without level lines: after its last setting")
-            << kSection + "A=1\r\n\r\n  \r\n[Other]\r\nB=2\r\n"
-            << false << kSection + "A=1\r\n" + kNew + "\r\n  \r\n[Other]\r\nB=2\r\n";
+        const GameIniChoices plain = small_choices();
+        GameIniChoices capped = plain;
+        capped.max_xp_overrides = true;
+        GameIniChoices skipped = plain;
+        skipped.player = GameIniChoices::Player::Skip;
+        skipped.engram_levels_without_player = 10;
+        GameIniChoices stock_groups = plain;
+        stock_groups.creature = GameIniChoices::Creature::Stock;
+        stock_groups.engram = GameIniChoices::Engram::Stock;
+        const QByteArray r = kOldRamp + "\r\n";
+        const QByteArray e = kOldEngram + "\r\n";
+
+        QTest::newRow("blocks stand where their old lines stood")
+            << "MaxPlayers=70\r\n" + h() + "A=1\r\n" + r + "; creatures\r\n" + r + "\r\n" + e +
+                   "B=2\r\n" + e + "[ServerSettings]\r\nPort=7777\r\n"
+            << plain
+            << "MaxPlayers=70\r\n" + h() + "A=1\r\n" + player() + "; creatures\r\n" + creature() +
+                   "\r\n" + engrams() + "B=2\r\n[ServerSettings]\r\nPort=7777\r\n";
+        QTest::newRow("missing blocks follow the last level line")
+            << h() + e + "; kept\r\n" + r + "B=2\r\n"
+            << plain << h() + engrams() + "; kept\r\n" + player() + creature() + "B=2\r\n";
+        QTest::newRow("no level lines: after the section's last setting")
+            << h() + "A=1\r\n\r\n[Other]\r\nB=2\r\n"
+            << plain
+            << h() + "A=1\r\n" + player() + creature() + engrams() + "\r\n[Other]\r\nB=2\r\n";
         QTest::newRow("no section: a new one at the end, after a line end")
-            << QByteArray("[ServerSettings]\nPort=7777") << false
-            << "[ServerSettings]\nPort=7777\n[/script/shootergame.shootergamemode]\n" + kNewLf;
-        QTest::newRow("empty file") << QByteArray() << false << kSection + kNew;
-        QTest::newRow("header in another case, with blanks and a byte-order mark")
-            << "\xEF\xBB\xBF  [/Script/ShooterGame.ShooterGameMode]  \r\n" + kOldRamp << false
-            << "\xEF\xBB\xBF  [/Script/ShooterGame.ShooterGameMode]  \r\n" + kNew;
-        // Other sections' lines and keys that only begin alike are none of the merge's business.
-        const QByteArray others = kOldPoints + "[Other]\r\n" + kOldRamp + kSection +
-                                  "LevelExperienceRampOverridesOld=1\r\n"
-                                  "; LevelExperienceRampOverrides=(disabled)\r\n";
-        QTest::newRow("other sections and keys stay")
-            << others + kOldPoints << false << others + kNew;
-
+            << QByteArray("[ServerSettings]\nPort=7777") << plain
+            << "[ServerSettings]\nPort=7777\n" + h("\n") + player("\n") + creature("\n") +
+                   engrams("\n");
+        QTest::newRow("empty file")
+            << QByteArray() << plain << h() + player() + creature() + engrams();
+        QTest::newRow("stray level lines go, the game's own section stays")
+            << e + h() + r + "[Other]\r\n" + r + e + "[ShooterGameMode_TEMPOverrides]\r\n" + e
+            << plain
+            << h() + player() + creature() + engrams() + "[Other]\r\n" +
+                   "[ShooterGameMode_TEMPOverrides]\r\n" + e;
+        QTest::newRow("prefixed keys, any case, blanks around =")
+            << h() +
+                   " +levelexperiencerampoverrides = (x)\r\n-OverridePlayerLevelEngramPoints=1\r\n"
+                   ".OVERRIDEPLAYERLEVELENGRAMPOINTS =2\r\n; LevelExperienceRampOverrides=(off)\r\n"
+                   "LevelExperienceRampOverridesOld=1\r\n"
+            << plain
+            << h() + player() + engrams() + creature() +
+                   "; LevelExperienceRampOverrides=(off)\r\nLevelExperienceRampOverridesOld=1\r\n";
+        QTest::newRow("a cap below the new top is raised, one above it kept")
+            << h() + r +
+                   "OverrideMaxExperiencePointsPlayer=1\r\n"
+                   "OverrideMaxExperiencePointsDino=99999999\r\n"
+            << plain
+            << h() + player() + player_cap() + "OverrideMaxExperiencePointsDino=99999999\r\n" +
+                   creature() + engrams();
+        QTest::newRow("--max-xp sets the caps and writes missing ones")
+            << h() + r + "+OverrideMaxExperiencePointsDino=99999999\r\n"
+            << capped << h() + player() + creature_cap() + creature() + player_cap() + engrams();
+        QTest::newRow("a skipped player ramp keeps ramps and caps")
+            << h() + r + r + "OverrideMaxExperiencePointsPlayer=1\r\n" + e + e << skipped
+            << h() + r + r + "OverrideMaxExperiencePointsPlayer=1\r\n" + engrams();
+        QTest::newRow("stock creatures and engrams: their old lines go")
+            << h() + r + r + e + "OverrideMaxExperiencePointsDino=5\r\n"
+            << stock_groups << h() + player() + "OverrideMaxExperiencePointsDino=5\r\n";
+        QTest::newRow("each block takes its old line's end, new ones the most common")
+            << h("\r\n") + kOldRamp + "\n" + kOldEngram + "\r" + "A=1\n" + "B=2\n"
+            << plain << h("\r\n") + player("\n") + engrams("\r") + creature("\n") + "A=1\nB=2\n";
+        QTest::newRow("lone CR line ends")
+            << h("\r") + kOldRamp + "\r" + kOldEngram + "\r[Other]\rB=2\r" << plain
+            << h("\r") + player("\r") + engrams("\r") + creature("\r") + "[Other]\rB=2\r";
+        QTest::newRow("a last line without a line end")
+            << h() + "A=1\r\n" + kOldEngram << plain
+            << h() + "A=1\r\n" + engrams() + player() + creature();
+        QTest::newRow("byte-order mark, header in another case with blanks")
+            << "\xEF\xBB\xBF  [/Script/ShooterGame.ShooterGameMode]  \r\n" + r << plain
+            << "\xEF\xBB\xBF  [/Script/ShooterGame.ShooterGameMode]  \r\n" + player() + creature() +
+                   engrams();
+        QTest::newRow("a misspelt header is corrected, its level lines kept")
+            << "[/script/shootergame.shootergamemod]\r\n" + r + "A=1\r\n"
+            << plain << h() + player() + creature() + engrams() + "A=1\r\n";
         QTest::newRow("a second copy of the section loses its level lines too")
-            << kSection + "A=1\r\n[Other]\r\n" + kSection + kOldPoints + "B=2\r\n"
-            << false << kSection + "A=1\r\n[Other]\r\n" + kSection + kNew + "B=2\r\n";
-
-        const QByteArray caps = "OverrideMaxExperiencePointsDino=500\r\n";
-        QTest::newRow("caps stay without --max-xp")
-            << kSection + caps + kOldRamp << false << kSection + caps + kNew;
-        QTest::newRow("caps replaced with --max-xp")
-            << kSection + caps + kOldRamp << true << kSection + kNew;
+            << h() + "A=1\r\n[Other]\r\n" + h() + e + "B=2\r\n"
+            << plain
+            << h() + "A=1\r\n[Other]\r\n" + h() + engrams() + player() + creature() + "B=2\r\n";
     }
 
+    // Byte for byte, and a second merge changes nothing.
     void merge()
     {
         QFETCH(QByteArray, file);
-        QFETCH(bool, caps);
+        QFETCH(GameIniChoices, choices);
         QFETCH(QByteArray, expected);
-        QCOMPARE(merge_level_lines(file, kNew, caps), expected);
+        const QByteArray merged = merge_level_progression(file, choices).text;
+        QCOMPARE(merged, expected);
+        QCOMPARE(merge_level_progression(merged, choices).text, merged);
+    }
+
+    void report()
+    {
+        const QByteArray file = "OverridePlayerLevelEngramPoints=3\r\n" + h() + kOldRamp +
+                                "\r\nOverrideMaxExperiencePointsPlayer=12\r\n" + kOldEngram +
+                                "\r\n" + kOldEngram + "\r\n[Other]\r\n" + kOldRamp + "\r\n";
+        const GameIniMergeReport report = merge_level_progression(file, small_choices()).report;
+        QCOMPARE(report.player_ramp_lines, 1);
+        QCOMPARE(report.creature_ramp_lines, 0);
+        QCOMPARE(report.engram_lines, 2);
+        QCOMPARE(report.added_lines, 1);
+        QCOMPARE(int(report.caps.size()), 1);
+        QCOMPARE(report.caps[0].line, 4);
+        QCOMPARE(report.caps[0].old_value, QByteArray("12"));
+        QCOMPARE(report.caps[0].new_value, written_lines().at(2).split('=').at(1).trimmed());
+        QCOMPARE(int(report.removed_lines.size()), 2);
+        QCOMPARE(report.removed_lines[0].line, 1);
+        QCOMPARE(report.removed_lines[1].line, 8);
+        QCOMPARE(report.removed_lines[1].text, kOldRamp);
+        QCOMPARE(merge_summary(report),
+                 QString("replaced 1 player ramp line and 2 engram lines; added 1 line; raised 1 "
+                         "cap; removed 2 stray lines"));
+    }
+
+    // For random choices and random files around an old level progression: the merged file
+    // has no level error, and merging again changes nothing.
+    void merged_files_pass_the_check()
+    {
+        QRandomGenerator random(20261207);
+        for (int round = 0; round < 300; ++round) {
+            const GameIniChoices choices = random_choices(random);
+            const QByteArray file =
+                random_file(random, choices.player == GameIniChoices::Player::Skip);
+            const QByteArray merged = merge_level_progression(file, choices).text;
+            for (const IniProblem &problem : check_level_lines(merged))
+                QVERIFY2(problem.severity == IniProblem::Warning,
+                         qPrintable(QStringLiteral("round %1, line %2: %3\n%4")
+                                        .arg(round)
+                                        .arg(problem.line)
+                                        .arg(problem.message, QString::fromUtf8(file))));
+            QCOMPARE(merge_level_progression(merged, choices).text, merged);
+        }
+    }
+
+private:
+    // Sections, comments, settings and old level lines in and out of place, in mixed line
+    // ends. With `skipped` the old ramps and caps are kept by the merge, so they are sound.
+    static QByteArray random_file(QRandomGenerator &random, bool skipped)
+    {
+        const char *const ends[] = {"\r\n", "\n", "\r"};
+        const QByteArray sound_ramp =
+            "LevelExperienceRampOverrides=(ExperiencePointsForLevel[0]=10,"
+            "ExperiencePointsForLevel[1]=20)";
+        QList<QByteArray> pieces = {"[ServerSettings]",
+                                    "[/Script/ShooterGame.ShooterGameMode]",
+                                    "; a comment",
+                                    "# Grüße",
+                                    "MaxPlayers=70",
+                                    "",
+                                    "[ShooterGameMode_TEMPOverrides]",
+                                    kOldEngram,
+                                    "+OverridePlayerLevelEngramPoints=0",
+                                    "OverrideMaxExperiencePointsDino=100000"};
+        pieces << (skipped ? sound_ramp : QByteArray("LevelExperienceRampOverrides=(broken"))
+               << (skipped ? QByteArray("OverrideMaxExperiencePointsPlayer=20")
+                           : QByteArray("OverrideMaxExperiencePointsPlayer=1"));
+        QByteArray file;
+        const int lines = random.bounded(0, 25);
+        for (int k = 0; k < lines; ++k)
+            file += pieces.at(random.bounded(pieces.size())) + ends[random.bounded(3)];
+        if (skipped && file.count("LevelExperienceRampOverrides") > 2)
+            return random_file(random, skipped);
+        return file;
     }
 };
 

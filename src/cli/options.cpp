@@ -113,6 +113,7 @@ struct Options {
     QCommandLineOption version{"version", ""};
     QCommandLineOption output{"o", "", "FILE"};
     QCommandLineOption merge{"merge-into", "", "FILE"};
+    QCommandLineOption diff{"diff", ""};
     QCommandLineOption check{"check", "", "FILE"};
     QCommandLineOption player{"player", "", "STYLE"};
     QCommandLineOption player_levels{"player-levels", "", "N"};
@@ -145,10 +146,10 @@ class Reader
 public:
     explicit Reader(const QStringList &arguments)
     {
-        parser.addOptions({o.help, o.version, o.output, o.merge, o.check, o.player, o.player_levels,
-                           o.player_scale, o.engram, o.engram_reverse, o.engram_levels,
-                           o.engram_scale, o.creature, o.creature_levels, o.creature_scale,
-                           o.no_header, o.custom_code, o.max_xp});
+        parser.addOptions({o.help, o.version, o.output, o.merge, o.diff, o.check, o.player,
+                           o.player_levels, o.player_scale, o.engram, o.engram_reverse,
+                           o.engram_levels, o.engram_scale, o.creature, o.creature_levels,
+                           o.creature_scale, o.no_header, o.custom_code, o.max_xp});
         parsed = parser.parse(arguments);
     }
 
@@ -185,13 +186,16 @@ private:
                               .arg(parser.positionalArguments().first()));
         const QStringList given = parser.optionNames();
         for (const QString &name : given) {
-            if (given.count(name) > 1)
+            // A cluster's maps are merged in one run.
+            if (given.count(name) > 1 && name != o.merge.names().constFirst())
                 return refuse(QStringLiteral("%1 given more than once").arg(dashed(name)));
         }
         for (const QCommandLineOption *file : {&o.output, &o.merge, &o.check, &o.custom_code}) {
-            if (parser.isSet(*file) && parser.value(*file).isEmpty())
+            if (parser.isSet(*file) && parser.values(*file).contains(QString()))
                 return refuse(QStringLiteral("%1: expected a file name").arg(dashed(*file)));
         }
+        if (parser.isSet(o.diff) && !parser.isSet(o.merge))
+            return refuse(QStringLiteral("--diff: only with --merge-into, whose changes it shows"));
         return true;
     }
 
@@ -217,7 +221,8 @@ private:
                                                                             : given.first())));
         } else if (parser.isSet(o.merge)) {
             options.mode = CliOptions::Mode::Merge;
-            options.target_file = parser.value(o.merge);
+            options.merge_files = parser.values(o.merge);
+            options.diff_only = parser.isSet(o.diff);
             for (const QCommandLineOption *refused : {&o.custom_code, &o.no_header}) {
                 if (parser.isSet(*refused))
                     return refuse(QStringLiteral("%1: not with --merge-into, which keeps the "
@@ -471,14 +476,20 @@ QString help_text()
                "                       once the whole text is written\n"
                "  --merge-into FILE    replace the level lines in FILE, keeping every other "
                "byte;\n"
-               "                       the old file stays as FILE.bak\n"
+               "                       the old file stays as FILE.bak. Give it once per file "
+               "to\n"
+               "                       merge several; a line per file says what was done\n"
+               "  --diff               with --merge-into: print what would change as a unified "
+               "diff\n"
+               "                       and write nothing\n"
                "  --check FILE         print FILE:LINE: error|warning: message for each "
                "problem\n"
                "  -h, --help           show this text\n"
                "  --version            show the version\n"
                "\n"
                "Exit status: 0 done; 1 --check found an error, or a file could not be written;\n"
-               "2 bad input, and nothing was written.\n")
+               "2 bad input, and nothing was written. Several --merge-into: the worst of their\n"
+               "statuses, each file merged or left alone on its own.\n")
         .arg(names(kPlayerStyles).join(QStringLiteral(", ")),
              scale_ranges(kPlayerStyles, player_scale_range),
              names(kEngramStyles).join(QStringLiteral(", ")),

@@ -16,7 +16,9 @@ struct CliOptions {
     GameIniChoices choices;
     QString custom_code_file; // read when the text is made; empty for none
     QString output_file;      // Write: empty for standard output
-    QString target_file;      // Merge and Check: the existing Game.ini
+    QString target_file;      // Check: the existing Game.ini
+    QStringList merge_files;  // Merge: the existing Game.ini files, each merged on its own
+    bool diff_only = false;   // Merge: print what would change, write nothing
 };
 
 struct CommandLine {

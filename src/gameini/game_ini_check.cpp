@@ -1,0 +1,491 @@
+// SPDX-FileCopyrightText: Quillmark contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "gameini/game_ini_check.h"
+
+#include "gameini/ini_lines.h"
+
+#include <QVector>
+
+#include <algorithm>
+#include <optional>
+#include <utility>
+
+namespace {
+
+// Some hosting panels cut longer lines.
+constexpr int kLongestLine = 65535;
+// Servers are reported to misbehave above the largest 32-bit signed number.
+constexpr double kLargestSafeValue = 2147483647.0;
+
+const QString kSection = QString::fromLatin1(GameIniNames::kSectionHeader);
+
+const std::string_view kLevelKeys[] = {GameIniNames::kRampKey, GameIniNames::kEngramKey,
+                                       GameIniNames::kPlayerCapKey, GameIniNames::kCreatureCapKey};
+
+// Keys the server reads from GameUserSettings.ini's [ServerSettings] only.
+const std::string_view kServerSettingsKeys[] = {"XPMultiplier",
+                                                "OverrideOfficialDifficulty",
+                                                "DifficultyOffset",
+                                                "ServerPassword",
+                                                "ServerAdminPassword",
+                                                "SpectatorPassword",
+                                                "RCONEnabled",
+                                                "RCONPort",
+                                                "ServerPVE",
+                                                "ServerHardcore",
+                                                "ServerCrosshair",
+                                                "AllowThirdPersonPlayer",
+                                                "ShowMapPlayerLocation",
+                                                "TamingSpeedMultiplier",
+                                                "HarvestAmountMultiplier",
+                                                "DayCycleSpeedScale",
+                                                "DayTimeSpeedScale",
+                                                "NightTimeSpeedScale",
+                                                "PlayerDamageMultiplier",
+                                                "DinoDamageMultiplier",
+                                                "StructureDamageMultiplier",
+                                                "PlayerCharacterFoodDrainMultiplier",
+                                                "PlayerCharacterWaterDrainMultiplier",
+                                                "DinoCharacterFoodDrainMultiplier",
+                                                "MaxTamedDinos",
+                                                "AllowFlyerCarryPvE",
+                                                "AlwaysAllowStructurePickup"};
+
+QString text_of(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), int(text.size()));
+}
+
+QString entry_name(qint64 index)
+{
+    return QStringLiteral("%1[%2]").arg(QLatin1String(GameIniNames::kEntryName)).arg(index);
+}
+
+bool is_digit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// The digits at the start of `text`, with a fraction when `fraction` allows one.
+std::string_view number_at(std::string_view text, bool fraction)
+{
+    size_t end = 0;
+    while (end < text.size() && is_digit(text[end]))
+        ++end;
+    if (fraction && end > 0 && end + 1 < text.size() && text[end] == '.' &&
+        is_digit(text[end + 1])) {
+        end += 2;
+        while (end < text.size() && is_digit(text[end]))
+            ++end;
+    }
+    return text.substr(0, end);
+}
+
+double value_of(std::string_view digits)
+{
+    return QByteArray::fromRawData(digits.data(), int(digits.size())).toDouble();
+}
+
+struct Entry {
+    qint64 index;
+    std::string_view value;
+};
+
+// A ramp line's entries, or where and why it does not parse.
+struct Ramp {
+    std::vector<Entry> entries;
+    int broken = 0;
+    QString first_fault; // "at column N: expected ..."
+};
+
+// Why one entry ("ExperiencePointsForLevel[3]=120") does not parse, with the offset of the
+// fault in it.
+std::optional<std::pair<size_t, QString>> read_entry(std::string_view entry, Entry &read)
+{
+    const std::string_view start(GameIniNames::kEntryName);
+    if (!same_name(entry.substr(0, start.size()), start) || entry.size() <= start.size() ||
+        entry[start.size()] != '[')
+        return std::make_pair(size_t(0),
+                              QStringLiteral("%1[").arg(QLatin1String(GameIniNames::kEntryName)));
+    size_t at = start.size() + 1;
+    const std::string_view index = number_at(entry.substr(at), false);
+    if (index.empty())
+        return std::make_pair(at, QStringLiteral("an index"));
+    at += index.size();
+    if (entry.substr(at, 2) != "]=")
+        return std::make_pair(at, QStringLiteral("\"]=\""));
+    at += 2;
+    const std::string_view value = number_at(entry.substr(at), true);
+    if (value.empty())
+        return std::make_pair(at, QStringLiteral("a number"));
+    at += value.size();
+    if (at != entry.size())
+        return std::make_pair(at, QStringLiteral("\",\" or \")\""));
+    read = {QByteArray::fromRawData(index.data(), int(index.size())).toLongLong(), value};
+    return std::nullopt;
+}
+
+Ramp read_ramp(std::string_view line)
+{
+    Ramp ramp;
+    const auto fault = [&ramp](size_t offset, const QString &expected) {
+        if (ramp.broken++ == 0)
+            ramp.first_fault =
+                QStringLiteral("at column %1: expected %2").arg(offset + 1).arg(expected);
+    };
+    size_t at = line.find('=') + 1;
+    while (at < line.size() && (line[at] == ' ' || line[at] == '\t'))
+        ++at;
+    if (at >= line.size() || line[at] != '(') {
+        fault(at, QStringLiteral("\"(\""));
+        return ramp;
+    }
+    const size_t open = at + 1;
+    const size_t close = line.find(')', open);
+    if (close == std::string_view::npos) {
+        fault(line.size(), QStringLiteral("\")\""));
+        return ramp;
+    }
+    if (!trimmed(line.substr(close + 1)).empty()) {
+        ramp.broken = 1;
+        ramp.first_fault = QStringLiteral("at column %1: text after \")\"").arg(close + 2);
+        return ramp;
+    }
+    if (trimmed(line.substr(open, close - open)).empty())
+        return ramp;
+    for (size_t from = open; from <= close;) {
+        size_t to = line.find(',', from);
+        if (to == std::string_view::npos || to > close)
+            to = close;
+        std::string_view entry = line.substr(from, to - from);
+        size_t offset = from;
+        while (!entry.empty() && (entry.front() == ' ' || entry.front() == '\t')) {
+            entry.remove_prefix(1);
+            ++offset;
+        }
+        entry = trimmed(entry);
+        Entry read{};
+        if (const auto failure = read_entry(entry, read))
+            fault(offset + failure->first, failure->second);
+        else
+            ramp.entries.push_back(read);
+        from = to + 1;
+    }
+    return ramp;
+}
+
+QString too_large(const QString &entry)
+{
+    return QStringLiteral("%1 is above 2147483647; servers are reported to misbehave above it")
+        .arg(entry);
+}
+
+class Checker
+{
+public:
+    std::vector<IniProblem> problems;
+
+    void line(const IniLine &at, std::string_view text)
+    {
+        number = at.number;
+        if (text.size() > kLongestLine)
+            warn(QStringLiteral("line is %1 characters long; some hosting panels cut lines "
+                                "after %2")
+                     .arg(text.size())
+                     .arg(kLongestLine));
+        if (is_section_header(text)) {
+            header(text);
+            return;
+        }
+        if (!is_setting(text))
+            return; // comments and other lines the game ignores
+        check_ascii(text);
+        const LevelKey key = level_key(text);
+        const std::string_view name = setting_key(text);
+        if (key == LevelKey::None) {
+            other_setting(name, text);
+            return;
+        }
+        if (section == SectionKind::GameWritten)
+            return;
+        if (!in_any_section) {
+            fail(QStringLiteral("%1 stands before the section header %2; the game ignores it")
+                     .arg(text_of(name), kSection));
+            return;
+        }
+        if (section == SectionKind::Other) {
+            fail(QStringLiteral("%1 stands in section %2, not in %3; the game ignores it")
+                     .arg(text_of(name), section_name, kSection));
+            return;
+        }
+        switch (key) {
+        case LevelKey::Ramp:
+            ramp_line(text, name);
+            break;
+        case LevelKey::Engram:
+            engram_lines.push_back(number);
+            value_line(text, name);
+            break;
+        default:
+            caps.push_back({number, key, text_of(name), value_line(text, name)});
+            break;
+        }
+    }
+
+    // Problems that need the whole file.
+    void finish()
+    {
+        check_engram_count();
+        for (const Cap &cap : caps)
+            check_cap(cap);
+        std::stable_sort(problems.begin(), problems.end(),
+                         [](const IniProblem &a, const IniProblem &b) { return a.line < b.line; });
+    }
+
+private:
+    struct Cap {
+        int line;
+        LevelKey key;
+        QString name;
+        std::optional<double> value;
+    };
+
+    void fail(const QString &message) { problems.push_back({number, IniProblem::Error, message}); }
+    void warn(const QString &message)
+    {
+        problems.push_back({number, IniProblem::Warning, message});
+    }
+
+    void header(std::string_view text)
+    {
+        in_any_section = true;
+        section = section_kind(text);
+        section_name = text_of(trimmed(text));
+        if (section == SectionKind::Other && near_miss(trimmed(text), GameIniNames::kSectionHeader))
+            warn(QStringLiteral("section %1: did you mean %2?").arg(section_name, kSection));
+    }
+
+    void other_setting(std::string_view name, std::string_view text)
+    {
+        if (section == SectionKind::Level && same_name(name, GameIniNames::kAutoUnlockKey))
+            engrams_unlocked = same_name(setting_value(text), "True");
+        for (const std::string_view level : kLevelKeys) {
+            if (near_miss(name, level)) {
+                warn(QStringLiteral("%1 is no key the game reads; did you mean %2?")
+                         .arg(text_of(name), text_of(level)));
+                return;
+            }
+        }
+        for (const std::string_view elsewhere : kServerSettingsKeys) {
+            if (same_name(name, elsewhere)) {
+                warn(QStringLiteral("%1 is read from GameUserSettings.ini, under [ServerSettings], "
+                                    "not from Game.ini")
+                         .arg(text_of(name)));
+                return;
+            }
+        }
+    }
+
+    void check_ascii(std::string_view text)
+    {
+        const auto found = std::find_if(text.begin(), text.end(),
+                                        [](char c) { return static_cast<uchar>(c) >= 0x80; });
+        if (found == text.end())
+            return;
+        const int column = static_cast<int>(found - text.begin());
+        const uint code = text_of(text.substr(size_t(column), 4)).toUcs4().value(0);
+        const QString character =
+            code != QChar::ReplacementCharacter
+                ? QStringLiteral("U+%1").arg(code, 4, 16, QLatin1Char('0')).toUpper()
+                : QStringLiteral("byte 0x%1").arg(uchar(*found), 2, 16, QLatin1Char('0'));
+        warn(QStringLiteral("non-ASCII character (%1) at column %2 of a setting; some servers "
+                            "misread it")
+                 .arg(character)
+                 .arg(column + 1));
+    }
+
+    void ramp_line(std::string_view text, std::string_view name)
+    {
+        ++ramp_lines;
+        const QString key = text_of(name);
+        if (ramp_lines == 3)
+            fail(QStringLiteral("more than two %1 lines; the game reads the first for players "
+                                "and the second for creatures")
+                     .arg(key));
+        Ramp ramp = read_ramp(text);
+        if (ramp.broken == 1) {
+            fail(QStringLiteral("%1 does not parse %2").arg(key, ramp.first_fault));
+        } else if (ramp.broken > 1) {
+            fail(QStringLiteral("%1 has %2 entries that do not parse, the first %3")
+                     .arg(key)
+                     .arg(ramp.broken)
+                     .arg(ramp.first_fault));
+        } else if (ramp.entries.empty()) {
+            fail(QStringLiteral("%1 has no entries").arg(key));
+        } else if (check_indices(ramp.entries)) {
+            check_values(ramp.entries);
+            if (ramp_lines <= 2)
+                ramps[ramp_lines - 1] = ReadRamp{int(ramp.entries.size()), values(ramp.entries)};
+        }
+    }
+
+    static std::vector<double> values(const std::vector<Entry> &entries)
+    {
+        std::vector<double> list;
+        list.reserve(entries.size());
+        for (const Entry &entry : entries)
+            list.push_back(value_of(entry.value));
+        return list;
+    }
+
+    bool check_indices(const std::vector<Entry> &entries)
+    {
+        for (std::size_t k = 0; k < entries.size(); ++k) {
+            const qint64 index = entries[k].index;
+            const qint64 expected = static_cast<qint64>(k);
+            if (index == expected)
+                continue;
+            const QString problem =
+                index < expected ? QStringLiteral("repeats an index")
+                : k == 0         ? QStringLiteral("leaves a gap")
+                         : QStringLiteral("leaves a gap after %1").arg(entry_name(expected - 1));
+            fail(QStringLiteral("%1 %2; expected %3")
+                     .arg(entry_name(index), problem, entry_name(expected)));
+            return false;
+        }
+        return true;
+    }
+
+    void check_values(const std::vector<Entry> &entries)
+    {
+        const auto spelled = [](const Entry &entry) {
+            return QStringLiteral("%1=%2").arg(entry_name(entry.index), text_of(entry.value));
+        };
+        // The first decrease, equal pair and large value are reported, in line order.
+        bool decrease_reported = false;
+        bool large_reported = false;
+        int equal_pairs = 0;
+        std::size_t first_equal = 0;
+        double previous = 0;
+        for (std::size_t k = 0; k < entries.size(); ++k) {
+            const double value = value_of(entries[k].value);
+            if (k > 0 && !decrease_reported && value < previous) {
+                decrease_reported = true;
+                fail(QStringLiteral("%1 is less than the level before (%2)")
+                         .arg(spelled(entries[k]), text_of(entries[k - 1].value)));
+            }
+            if (k > 0 && value == previous && equal_pairs++ == 0)
+                first_equal = k;
+            if (!large_reported && value > kLargestSafeValue) {
+                large_reported = true;
+                warn(too_large(spelled(entries[k])));
+            }
+            previous = value;
+        }
+        if (equal_pairs > 0) {
+            const QString more = equal_pairs > 1
+                                     ? QStringLiteral(" (%1 such pairs in all)").arg(equal_pairs)
+                                     : QString();
+            // Entry k is the experience for level k + 2.
+            warn(QStringLiteral("%1 and %2 are both %3: level %4 is passed at once; a typo?%5")
+                     .arg(entry_name(entries[first_equal - 1].index),
+                          entry_name(entries[first_equal].index),
+                          text_of(entries[first_equal].value))
+                     .arg(first_equal + 1)
+                     .arg(more));
+        }
+    }
+
+    std::optional<double> value_line(std::string_view text, std::string_view name)
+    {
+        const std::string_view value = setting_value(text);
+        if (value.empty() || number_at(value, false).size() != value.size()) {
+            fail(QStringLiteral("%1 does not parse: expected a whole number after \"=\"")
+                     .arg(text_of(name)));
+            return std::nullopt;
+        }
+        const double read = value_of(value);
+        if (read > kLargestSafeValue)
+            warn(too_large(QStringLiteral("%1=%2").arg(text_of(name), text_of(value))));
+        return read;
+    }
+
+    // E entries in the player ramp make E + 1 levels: E engram lines (one for each level
+    // after the first) or E + 1 (one for each level) are both right.
+    void check_engram_count()
+    {
+        const int lines = int(engram_lines.size());
+        if (!ramps[0] || lines == 0 || engrams_unlocked)
+            return;
+        const int entries = ramps[0]->entries;
+        const QString key = QLatin1String(GameIniNames::kEngramKey);
+        if (lines < entries) {
+            number = engram_lines.front();
+            warn(QStringLiteral("%1 %2 lines for a player ramp of %3 levels: levels %4 to %3 get "
+                                "no override")
+                     .arg(lines)
+                     .arg(key)
+                     .arg(entries + 1)
+                     .arg(lines + 1));
+        } else if (lines > entries + 1) {
+            number = engram_lines[size_t(entries) + 1];
+            warn(QStringLiteral("%1 %2 lines for a player ramp of %3 levels: lines %4 to %5 are "
+                                "unused")
+                     .arg(lines)
+                     .arg(key)
+                     .arg(entries + 1)
+                     .arg(number)
+                     .arg(engram_lines.back()));
+        }
+    }
+
+    // A cap below the ramp's last value leaves the levels above it out of reach.
+    void check_cap(const Cap &cap)
+    {
+        const auto &ramp = ramps[cap.key == LevelKey::PlayerCap ? 0 : 1];
+        if (!ramp || !cap.value || *cap.value <= 0 || *cap.value >= ramp->values.back())
+            return;
+        // Entry k is the experience for level k + 2.
+        const auto reachable =
+            std::upper_bound(ramp->values.begin(), ramp->values.end(), *cap.value) -
+            ramp->values.begin() + 1;
+        number = cap.line;
+        fail(QStringLiteral("%1=%2 is below the %3 ramp's last value (%4): level %5 of %6 is the "
+                            "highest reachable")
+                 .arg(cap.name, QString::number(*cap.value, 'f', 0),
+                      cap.key == LevelKey::PlayerCap ? QStringLiteral("player")
+                                                     : QStringLiteral("creature"),
+                      QString::number(ramp->values.back(), 'f', 0))
+                 .arg(reachable)
+                 .arg(ramp->entries + 1));
+    }
+
+    struct ReadRamp {
+        int entries;
+        std::vector<double> values;
+    };
+
+    int number = 0;
+    bool in_any_section = false;
+    SectionKind section = SectionKind::Other;
+    QString section_name;
+    int ramp_lines = 0;
+    std::optional<ReadRamp> ramps[2]; // the player's and the creatures'
+    std::vector<int> engram_lines;    // their line numbers
+    std::vector<Cap> caps;
+    bool engrams_unlocked = false;
+};
+
+} // namespace
+
+std::vector<IniProblem> check_level_lines(const QByteArray &text)
+{
+    Checker checker;
+    IniLineReader reader(text);
+    IniLine line;
+    while (reader.next(line))
+        checker.line(line, reader.text(line));
+    checker.finish();
+    return std::move(checker.problems);
+}

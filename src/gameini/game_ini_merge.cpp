@@ -1,0 +1,398 @@
+// SPDX-FileCopyrightText: Quillmark contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "gameini/game_ini_merge.h"
+
+#include "gameini/ini_lines.h"
+
+#include <QStringList>
+
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+// The level progression the merge writes, split into its blocks (lines without line ends).
+struct Blocks {
+    bool player_skipped = false;
+    bool caps_forced = false;
+    std::optional<QByteArray> player_ramp;
+    std::optional<QByteArray> creature_ramp;
+    std::optional<QByteArray> player_top; // the ramps' last values, as written
+    std::optional<QByteArray> creature_top;
+    std::vector<QByteArray> engram_lines;
+};
+
+// The generator's own text for the choices, read back line by line, so the merge writes
+// exactly what -o writes.
+Blocks blocks_for(const GameIniChoices &choices)
+{
+    GameIniChoices level_only = choices;
+    level_only.section_header = false;
+    level_only.custom_code_enabled = false;
+    level_only.max_xp_overrides = true;
+    const QByteArray text = game_ini_text(level_only).bytes;
+
+    Blocks blocks;
+    blocks.player_skipped = choices.player == GameIniChoices::Player::Skip;
+    blocks.caps_forced = choices.max_xp_overrides;
+    IniLineReader reader(text);
+    IniLine line;
+    while (reader.next(line)) {
+        const std::string_view written = reader.text(line);
+        switch (level_key(written)) {
+        case LevelKey::Ramp:
+            (blocks.player_ramp ? blocks.creature_ramp : blocks.player_ramp) = to_bytes(written);
+            break;
+        case LevelKey::Engram:
+            blocks.engram_lines.push_back(to_bytes(written));
+            break;
+        case LevelKey::PlayerCap:
+            blocks.player_top = to_bytes(setting_value(written));
+            break;
+        case LevelKey::CreatureCap:
+            blocks.creature_top = to_bytes(setting_value(written));
+            break;
+        case LevelKey::None:
+            break;
+        }
+    }
+    return blocks;
+}
+
+// A level line of the old file and what becomes of it.
+struct Mark {
+    enum Role { PlayerRamp, CreatureRamp, ExtraRamp, Engram, Cap, Stray, Header };
+    IniLine line;
+    Role role;
+    LevelKey key;
+};
+
+class Merger
+{
+public:
+    Merger(const QByteArray &text, const Blocks &blocks) : text(text), blocks(blocks) {}
+
+    GameIniMerge merge()
+    {
+        // A misspelt level section header is corrected only when the file has no level
+        // section, else it is some other section; that takes a second look.
+        if (const int misspelt = scan(0); misspelt != 0 && !first_section_end) {
+            marks.clear();
+            last_level_line.reset();
+            report = {};
+            scan(misspelt);
+        }
+        return {emit(), report};
+    }
+
+private:
+    // Finds the old level lines, the place for blocks that had none and the line end most
+    // lines use. Returns the first header that looks like a misspelt level section header.
+    int scan(int misspelt)
+    {
+        IniLineReader reader(text);
+        mark_length = reader.byte_order_mark_length();
+        IniLine line;
+        enum { None, Level, GameWritten, Other } section = None;
+        bool in_first_section = false;
+        int ramps = 0;
+        int first_misspelt = 0;
+        int line_ends[3] = {0, 0, 0}; // CR LF, LF, CR
+        while (reader.next(line)) {
+            if (line.end_length > 0)
+                ++line_ends[line.end_length == 2                     ? 0
+                            : text[line.start + line.length] == '\n' ? 1
+                                                                     : 2];
+            const std::string_view written = reader.text(line);
+            if (is_section_header(written)) {
+                const SectionKind kind = section_kind(written);
+                section = kind == SectionKind::Level || line.number == misspelt ? Level
+                          : kind == SectionKind::GameWritten                    ? GameWritten
+                                                                                : Other;
+                if (section == Other && first_misspelt == 0 &&
+                    near_miss(trimmed(written), GameIniNames::kSectionHeader))
+                    first_misspelt = line.number;
+                in_first_section = section == Level && !first_section_end;
+                if (in_first_section)
+                    first_section_end = line;
+                if (line.number == misspelt) {
+                    marks.push_back({line, Mark::Header, LevelKey::None});
+                    report.corrected_header_line = misspelt;
+                }
+                continue;
+            }
+            const LevelKey key = level_key(written);
+            if (section == Level && key != LevelKey::None) {
+                last_level_line = line;
+                add_level_line(line, key, ramps);
+            } else if (key != LevelKey::None && section != GameWritten) {
+                marks.push_back({line, Mark::Stray, key});
+            } else if (in_first_section && !trimmed(written).empty()) {
+                first_section_end = line;
+            }
+        }
+        static const char *const kEnds[] = {"\r\n", "\n", "\r"};
+        const int most = int(std::max_element(line_ends, line_ends + 3) - line_ends);
+        line_end = line_ends[most] == 0 ? QByteArray("\r\n") : QByteArray(kEnds[most]);
+        return first_misspelt;
+    }
+
+    void add_level_line(const IniLine &line, LevelKey key, int &ramps)
+    {
+        if (key == LevelKey::Engram) {
+            marks.push_back({line, Mark::Engram, key});
+            return;
+        }
+        if (blocks.player_skipped)
+            return; // the file's ramps and caps stay as they are
+        if (key == LevelKey::Ramp) {
+            ++ramps;
+            marks.push_back({line,
+                             ramps == 1   ? Mark::PlayerRamp
+                             : ramps == 2 ? Mark::CreatureRamp
+                                          : Mark::ExtraRamp,
+                             key});
+        } else {
+            marks.push_back({line, Mark::Cap, key});
+        }
+    }
+
+    std::string_view line_text(const IniLine &line) const
+    {
+        return {text.constData() + line.start, size_t(line.length)};
+    }
+
+    QByteArray end_of(const IniLine &line) const
+    {
+        return line.end_length == 0 ? line_end
+                                    : text.mid(line.start + line.length, line.end_length);
+    }
+
+    void copy_until(int offset)
+    {
+        if (offset <= copied)
+            return;
+        merged.append(text.constData() + copied, offset - copied);
+        copied = offset;
+    }
+
+    void copy_line(const IniLine &line)
+    {
+        merged.append(text.constData() + line.start, line.length + line.end_length);
+    }
+
+    void skip(const IniLine &line) { copied = line.start + line.length + line.end_length; }
+
+    void put(const QByteArray &line, const QByteArray &end)
+    {
+        merged += line;
+        merged += end;
+    }
+
+    void put_engram_lines(const QByteArray &end)
+    {
+        for (const QByteArray &line : blocks.engram_lines)
+            put(line, end);
+    }
+
+    const std::optional<QByteArray> &top_of(LevelKey key) const
+    {
+        return key == LevelKey::PlayerCap ? blocks.player_top : blocks.creature_top;
+    }
+
+    // A cap below the new top is raised to it; with forced caps every cap is the top.
+    void put_cap(const Mark &mark)
+    {
+        const auto &top = top_of(mark.key);
+        const std::string_view old_value = setting_value(line_text(mark.line));
+        if (!top) {
+            copy_line(mark.line);
+            return;
+        }
+        bool number = false;
+        const double value = to_bytes(old_value).toDouble(&number);
+        const bool below = !number || value < top->toDouble();
+        (mark.key == LevelKey::PlayerCap ? player_cap_seen : creature_cap_seen) = true;
+        if (!below && (!blocks.caps_forced || to_bytes(old_value) == *top)) {
+            copy_line(mark.line);
+            return;
+        }
+        const QByteArray key = to_bytes(setting_key(line_text(mark.line)));
+        put(cap_key(mark.key) + '=' + *top, end_of(mark.line));
+        report.caps.push_back(
+            {below ? GameIniMergeReport::CapChange::Raised : GameIniMergeReport::CapChange::Set,
+             mark.line.number, key, to_bytes(old_value), *top});
+    }
+
+    static QByteArray cap_key(LevelKey key)
+    {
+        return key == LevelKey::PlayerCap ? GameIniNames::kPlayerCapKey
+                                          : GameIniNames::kCreatureCapKey;
+    }
+
+    // The blocks that had no old lines, in the generator's order.
+    void put_missing_blocks()
+    {
+        const auto put_added = [this](const QByteArray &line) {
+            put(line, line_end);
+            ++report.added_lines;
+        };
+        if (!blocks.player_skipped) {
+            if (!player_ramp_replaced && blocks.player_ramp)
+                put_added(*blocks.player_ramp);
+            if (!creature_ramp_replaced && blocks.creature_ramp)
+                put_added(*blocks.creature_ramp);
+        }
+        if (blocks.caps_forced) {
+            for (const LevelKey key : {LevelKey::PlayerCap, LevelKey::CreatureCap}) {
+                const bool seen = key == LevelKey::PlayerCap ? player_cap_seen : creature_cap_seen;
+                if (seen || !top_of(key))
+                    continue;
+                put_added(cap_key(key) + '=' + *top_of(key));
+                report.caps.push_back({GameIniMergeReport::CapChange::Added, 0, cap_key(key),
+                                       QByteArray(), *top_of(key)});
+            }
+        }
+        if (!engram_lines_replaced) {
+            for (const QByteArray &line : blocks.engram_lines)
+                put_added(line);
+        }
+    }
+
+    QByteArray emit()
+    {
+        merged.reserve(text.size() + 1024);
+        // The missing blocks go after the section's last level line, else after its last
+        // setting, else into a new section at the end.
+        const std::optional<IniLine> anchor = last_level_line ? last_level_line : first_section_end;
+        const int anchor_offset =
+            anchor ? anchor->start + anchor->length + anchor->end_length : text.size();
+        bool missing_put = false;
+        const auto put_missing_at_anchor = [&] {
+            copy_until(anchor_offset);
+            if (!merged.isEmpty() && !merged.endsWith('\n') && !merged.endsWith('\r'))
+                merged += line_end;
+            if (!anchor)
+                put(GameIniNames::kSectionHeader, line_end);
+            put_missing_blocks();
+            missing_put = true;
+        };
+        copy_until(mark_length);
+        for (const Mark &mark : marks) {
+            if (!missing_put && anchor_offset <= mark.line.start)
+                put_missing_at_anchor();
+            copy_until(mark.line.start);
+            skip(mark.line);
+            switch (mark.role) {
+            case Mark::PlayerRamp:
+                ++report.player_ramp_lines;
+                player_ramp_replaced = true;
+                if (blocks.player_ramp)
+                    put(*blocks.player_ramp, end_of(mark.line));
+                break;
+            case Mark::CreatureRamp:
+                ++report.creature_ramp_lines;
+                creature_ramp_replaced = true;
+                if (blocks.creature_ramp)
+                    put(*blocks.creature_ramp, end_of(mark.line));
+                break;
+            case Mark::ExtraRamp:
+                ++report.creature_ramp_lines;
+                break;
+            case Mark::Engram:
+                ++report.engram_lines;
+                if (!engram_lines_replaced)
+                    put_engram_lines(end_of(mark.line));
+                engram_lines_replaced = true;
+                break;
+            case Mark::Cap:
+                put_cap(mark);
+                break;
+            case Mark::Stray:
+                report.removed_lines.push_back({mark.line.number, to_bytes(line_text(mark.line))});
+                break;
+            case Mark::Header:
+                put(GameIniNames::kSectionHeader, end_of(mark.line));
+                break;
+            }
+        }
+        if (!missing_put)
+            put_missing_at_anchor();
+        copy_until(text.size());
+        return merged;
+    }
+
+    const QByteArray &text;
+    const Blocks &blocks;
+    QByteArray line_end;
+    int mark_length = 0;
+    std::vector<Mark> marks;
+    std::optional<IniLine> last_level_line;
+    std::optional<IniLine> first_section_end;
+
+    QByteArray merged;
+    int copied = 0;
+    bool player_ramp_replaced = false;
+    bool creature_ramp_replaced = false;
+    bool engram_lines_replaced = false;
+    bool player_cap_seen = false;
+    bool creature_cap_seen = false;
+    GameIniMergeReport report;
+};
+
+QString counted(int count, const char *what)
+{
+    return QStringLiteral("%1 %2%3")
+        .arg(count)
+        .arg(QLatin1String(what))
+        .arg(count == 1 ? QString() : QStringLiteral("s"));
+}
+
+QString listed(const QStringList &items)
+{
+    if (items.size() < 2)
+        return items.join(QString());
+    return items.mid(0, items.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ") +
+           items.constLast();
+}
+
+} // namespace
+
+GameIniMerge merge_level_progression(const QByteArray &text, const GameIniChoices &choices)
+{
+    const Blocks blocks = blocks_for(choices);
+    return Merger(text, blocks).merge();
+}
+
+QString merge_summary(const GameIniMergeReport &report)
+{
+    QStringList replaced;
+    if (report.player_ramp_lines > 0)
+        replaced << counted(report.player_ramp_lines, "player ramp line");
+    if (report.creature_ramp_lines > 0)
+        replaced << counted(report.creature_ramp_lines, "creature ramp line");
+    if (report.engram_lines > 0)
+        replaced << counted(report.engram_lines, "engram line");
+    int raised = 0;
+    int set = 0;
+    for (const auto &cap : report.caps) {
+        raised += cap.kind == GameIniMergeReport::CapChange::Raised;
+        set += cap.kind == GameIniMergeReport::CapChange::Set;
+    }
+    QStringList done;
+    if (!replaced.isEmpty())
+        done << QStringLiteral("replaced ") + listed(replaced);
+    if (report.added_lines > 0)
+        done << QStringLiteral("added ") + counted(report.added_lines, "line");
+    if (raised > 0)
+        done << QStringLiteral("raised ") + counted(raised, "cap");
+    if (set > 0)
+        done << QStringLiteral("set ") + counted(set, "cap");
+    if (!report.removed_lines.empty())
+        done << QStringLiteral("removed ") +
+                    counted(int(report.removed_lines.size()), "stray line");
+    if (report.corrected_header_line > 0)
+        done << QStringLiteral("corrected the section header");
+    return done.isEmpty() ? QStringLiteral("nothing to change") : done.join(QStringLiteral("; "));
+}

@@ -1,0 +1,57 @@
+// SPDX-FileCopyrightText: Quillmark contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "output/game_ini_text.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <vector>
+
+// What a merge did to an operator's Game.ini, for the operator to read.
+struct GameIniMergeReport {
+    // Old lines replaced by each block.
+    int player_ramp_lines = 0;
+    int creature_ramp_lines = 0;
+    int engram_lines = 0;
+    // New lines of blocks that had no old lines.
+    int added_lines = 0;
+
+    struct CapChange {
+        enum Kind { Raised, Set, Added };
+        Kind kind;
+        int line; // of the old cap; 0 for an added one
+        QByteArray key;
+        QByteArray old_value; // empty for an added one
+        QByteArray new_value;
+    };
+    std::vector<CapChange> caps;
+
+    // Level lines the game ignores, outside the level section.
+    struct RemovedLine {
+        int line;
+        QByteArray text;
+    };
+    std::vector<RemovedLine> removed_lines;
+
+    // The line of a misspelt level section header that was corrected; 0 for none.
+    int corrected_header_line = 0;
+};
+
+struct GameIniMerge {
+    QByteArray text; // UTF-8
+    GameIniMergeReport report;
+};
+
+// Puts the level progression of `choices` into a Game.ini's UTF-8 text, keeping every other
+// byte. Each block (player ramp, creature ramp, caps, engram lines) takes the place and line
+// end of its old lines; a block without old lines follows the section's last level line.
+// Without `max_xp_overrides` a cap below the new ramp's last value is raised to it; with it
+// the caps are set to the tops. A skipped player ramp keeps the file's ramps and caps.
+GameIniMerge merge_level_progression(const QByteArray &text, const GameIniChoices &choices);
+
+// One line for the operator: "replaced 1 player ramp line and 114 engram lines; raised 1 cap;
+// removed 2 stray lines".
+QString merge_summary(const GameIniMergeReport &report);

@@ -1,0 +1,176 @@
+// SPDX-FileCopyrightText: Quillmark contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "gameini/ini_lines.h"
+
+#include <algorithm>
+#include <array>
+#include <bitset>
+#include <cctype>
+#include <cstdlib>
+
+namespace {
+
+constexpr std::string_view kByteOrderMark("\xEF\xBB\xBF");
+
+bool is_blank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+// Names are ASCII; the C library's tolower would also ask the locale.
+uchar folded(char c)
+{
+    return c >= 'A' && c <= 'Z' ? uchar(c - 'A' + 'a') : uchar(c);
+}
+
+} // namespace
+
+IniLineReader::IniLineReader(const QByteArray &text)
+    : data(text.constData()), size(text.size()),
+      mark(std::string_view(data, size_t(size)).substr(0, 3) == kByteOrderMark ? 3 : 0), at(mark)
+{}
+
+bool IniLineReader::next(IniLine &line)
+{
+    if (at >= size)
+        return false;
+    const char *end =
+        std::find_if(data + at, data + size, [](char c) { return c == '\n' || c == '\r'; });
+    line.number = ++number;
+    line.start = at;
+    line.length = int(end - (data + at));
+    line.end_length = end == data + size                                          ? 0
+                      : (*end == '\r' && end + 1 < data + size && end[1] == '\n') ? 2
+                                                                                  : 1;
+    at += line.length + line.end_length;
+    return true;
+}
+
+std::string_view trimmed(std::string_view text)
+{
+    while (!text.empty() && is_blank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && is_blank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+bool same_name(std::string_view a, std::string_view b)
+{
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return folded(x) == folded(y);
+           });
+}
+
+bool is_section_header(std::string_view line)
+{
+    const std::string_view text = trimmed(line);
+    return !text.empty() && text.front() == '[';
+}
+
+SectionKind section_kind(std::string_view header)
+{
+    const std::string_view name = trimmed(header);
+    if (same_name(name, GameIniNames::kSectionHeader))
+        return SectionKind::Level;
+    return same_name(name, GameIniNames::kGameWrittenSection) ? SectionKind::GameWritten
+                                                              : SectionKind::Other;
+}
+
+bool is_setting(std::string_view line)
+{
+    const std::string_view text = trimmed(line);
+    return !text.empty() && text.front() != ';' && text.front() != '#' &&
+           text.find('=') != std::string_view::npos;
+}
+
+std::string_view setting_key(std::string_view line)
+{
+    if (!is_setting(line))
+        return {};
+    std::string_view key = trimmed(line.substr(0, line.find('=')));
+    if (!key.empty() && (key.front() == '+' || key.front() == '-' || key.front() == '.'))
+        key = trimmed(key.substr(1));
+    return key;
+}
+
+std::string_view setting_value(std::string_view line)
+{
+    const auto equals = line.find('=');
+    return equals == std::string_view::npos ? std::string_view() : trimmed(line.substr(equals + 1));
+}
+
+LevelKey level_key(std::string_view line)
+{
+    const std::string_view key = setting_key(line);
+    if (key.empty())
+        return LevelKey::None;
+    if (same_name(key, GameIniNames::kRampKey))
+        return LevelKey::Ramp;
+    if (same_name(key, GameIniNames::kEngramKey))
+        return LevelKey::Engram;
+    if (same_name(key, GameIniNames::kPlayerCapKey))
+        return LevelKey::PlayerCap;
+    if (same_name(key, GameIniNames::kCreatureCapKey))
+        return LevelKey::CreatureCap;
+    return LevelKey::None;
+}
+
+QByteArray to_bytes(std::string_view text)
+{
+    return QByteArray(text.data(), int(text.size()));
+}
+
+int spelling_distance(std::string_view a, std::string_view b, int most)
+{
+    const int n = int(a.size());
+    const int m = int(b.size());
+    // One row of the edit table at a time; the names are short.
+    std::array<int, 64> row;
+    if (std::abs(n - m) > most || m >= int(row.size()))
+        return most + 1;
+    for (int j = 0; j <= m; ++j)
+        row[size_t(j)] = j;
+    for (int i = 1; i <= n; ++i) {
+        int diagonal = row[0];
+        row[0] = i;
+        int best = row[0];
+        for (int j = 1; j <= m; ++j) {
+            const int above = row[size_t(j)];
+            const bool same = folded(a[size_t(i - 1)]) == folded(b[size_t(j - 1)]);
+            row[size_t(j)] =
+                std::min({above + 1, row[size_t(j - 1)] + 1, diagonal + (same ? 0 : 1)});
+            diagonal = above;
+            best = std::min(best, row[size_t(j)]);
+        }
+        if (best > most)
+            return most + 1;
+    }
+    return std::min(row[size_t(m)], most + 1);
+}
+
+// A lower bound of the spelling distance at little cost: every character of one name that
+// the other lacks altogether takes an edit. It rules out nearly every key.
+int foreign_characters(std::string_view a, std::string_view b)
+{
+    const auto set_of = [](std::string_view name) {
+        std::bitset<128> set;
+        for (const char c : name)
+            set.set(folded(c) & 0x7F);
+        return set;
+    };
+    const auto count_outside = [](std::string_view name, const std::bitset<128> &set) {
+        return int(std::count_if(name.begin(), name.end(),
+                                 [&set](char c) { return !set.test(folded(c) & 0x7F); }));
+    };
+    return std::max(count_outside(a, set_of(b)), count_outside(b, set_of(a)));
+}
+
+bool near_miss(std::string_view typed, std::string_view name)
+{
+    constexpr int kMost = 2;
+    const int length_difference = std::abs(int(typed.size()) - int(name.size()));
+    return length_difference <= kMost && foreign_characters(typed, name) <= kMost &&
+           !same_name(typed, name) && spelling_distance(typed, name, kMost) <= kMost;
+}

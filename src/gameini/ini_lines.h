@@ -1,0 +1,79 @@
+// SPDX-FileCopyrightText: Quillmark contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QByteArray>
+
+#include <string_view>
+
+// Names the game reads in Game.ini. Keys and section names are matched without regard to
+// case, as the game does.
+namespace GameIniNames {
+constexpr char kSectionHeader[] = "[/script/shootergame.shootergamemode]";
+// A section the game writes itself; level keys in it are its own business.
+constexpr char kGameWrittenSection[] = "[ShooterGameMode_TEMPOverrides]";
+constexpr char kRampKey[] = "LevelExperienceRampOverrides";
+constexpr char kEntryName[] = "ExperiencePointsForLevel";
+constexpr char kEngramKey[] = "OverridePlayerLevelEngramPoints";
+constexpr char kPlayerCapKey[] = "OverrideMaxExperiencePointsPlayer";
+constexpr char kCreatureCapKey[] = "OverrideMaxExperiencePointsDino";
+constexpr char kAutoUnlockKey[] = "bAutoUnlockAllEngrams";
+} // namespace GameIniNames
+
+// One line of a Game.ini as offsets into the text, so that a file of any number of lines
+// is read without a copy of each.
+struct IniLine {
+    int number = 0;     // 1-based
+    int start = 0;      // of the text, after a UTF-8 byte-order mark on the first line
+    int length = 0;     // without the line end
+    int end_length = 0; // "\r\n", "\n", "\r", or none on a last line without one
+};
+
+// Walks the lines of a text; LF, CR LF and a lone CR each end a line.
+class IniLineReader
+{
+public:
+    explicit IniLineReader(const QByteArray &text);
+
+    bool next(IniLine &line);
+    std::string_view text(const IniLine &line) const
+    {
+        return {data + line.start, size_t(line.length)};
+    }
+    // The length of a UTF-8 byte-order mark at the start, 0 or 3.
+    int byte_order_mark_length() const { return mark; }
+
+private:
+    const char *data;
+    int size;
+    int mark;
+    int at;
+    int number = 0;
+};
+
+std::string_view trimmed(std::string_view text);
+bool same_name(std::string_view a, std::string_view b);
+
+bool is_section_header(std::string_view line);
+enum class SectionKind { Level, GameWritten, Other };
+SectionKind section_kind(std::string_view header);
+
+// A setting line: `key=value`, not a comment.
+bool is_setting(std::string_view line);
+// The key of a setting without blanks and without the `+`, `-` or `.` the engine puts before
+// array keys; empty for a line that is no setting.
+std::string_view setting_key(std::string_view line);
+std::string_view setting_value(std::string_view line);
+
+// The lines that make up the level progression, by their key.
+enum class LevelKey { None, Ramp, Engram, PlayerCap, CreatureCap };
+LevelKey level_key(std::string_view line);
+
+// How far apart two names are in letters added, dropped or changed, case aside; counting
+// stops past `most`.
+int spelling_distance(std::string_view a, std::string_view b, int most);
+// A name within two letters of `name` but not the same: a likely typo of it.
+bool near_miss(std::string_view typed, std::string_view name);
+
+QByteArray to_bytes(std::string_view text);
