@@ -1,3 +1,4 @@
+#include "mainwindow/application_identity.h"
 #include "mainwindow/font_fallbacks.h"
 #include "mainwindow/mainwindow.h"
 #include "mainwindow/resource_bundle.h"
@@ -24,6 +25,7 @@ int main(int argc, char *argv[])
     const ResourceBundle resources;
     QApplication app(argc, argv);
     install_font_fallbacks();
+    set_application_identity();
     MainWindow window;
     window.show();
     return app.exec();
