@@ -7,7 +7,6 @@
 
 #include <QCheckBox>
 #include <QDoubleSpinBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -475,8 +474,8 @@ void TestRampPages::preview_cells_fit_their_columns_data()
                         << ramp.scaling << largest;
 }
 
-// No cell wraps or cuts its text off: each column is as wide as its widest cell and header,
-// and all columns fit the table.
+// No cell wraps or cuts its text off: each column is as wide as its widest cell, and all
+// columns fit the table.
 void TestRampPages::preview_cells_fit_their_columns()
 {
     QFETCH(int, page);
@@ -502,16 +501,12 @@ void TestRampPages::preview_cells_fit_their_columns()
     QTableWidget *preview = child<QTableWidget>(window, table);
     QAbstractItemView *cells = preview; // sizeHintForColumn is public here
     for (int column = 0; column < preview->columnCount(); ++column) {
-        const QString where = QStringLiteral("column %1, %2 wide: %3 (%4), header %5")
+        const QString where = QStringLiteral("column %1, %2 wide: %3 (%4)")
                                   .arg(column)
                                   .arg(preview->columnWidth(column))
                                   .arg(column_texts(preview, column).join(QStringLiteral(" | ")))
-                                  .arg(cells->sizeHintForColumn(column))
-                                  .arg(preview->horizontalHeader()->sectionSizeHint(column));
+                                  .arg(cells->sizeHintForColumn(column));
         QVERIFY2(cells->sizeHintForColumn(column) <= preview->columnWidth(column),
-                 qPrintable(where));
-        QVERIFY2(preview->horizontalHeader()->sectionSizeHint(column) <=
-                     preview->columnWidth(column),
                  qPrintable(where));
     }
     const int last = preview->columnCount() - 1;
