@@ -77,7 +77,7 @@ private:
     void refresh_dino_xp_table();
     // The engram preview counts the player's levels, or its own while the player ramp is skipped.
     int engram_level_count() const;
-    // Read-only previews whose columns fit their texts, marked while they are out of date.
+    // Preview columns that fit their texts, and the marks of previews that are out of date.
     void set_up_previews();
     // Focus on Next, Return and Alt+arrows for the page buttons.
     void set_up_keyboard();
