@@ -67,7 +67,7 @@ void StaleMark::show_mark(bool stale)
     if (stale) {
         glow = new QGraphicsDropShadowEffect;
         glow->setOffset(0, 0);
-        glow->setBlurRadius(16);
+        glow->setBlurRadius(8);
         glow->setColor(Qt::white);
     }
     refresh_button.setGraphicsEffect(glow); // takes the new effect, deletes the old one
