@@ -7,6 +7,7 @@
 #include "dialogs/show_dialog.h"
 #include "dialogs/thanxforusing.h"
 #include "dialogs/unexpectederror.h"
+#include "mainwindow/mainwindow.h"
 #include "mainwindow/resource_bundle.h"
 
 #include <QApplication>
@@ -19,6 +20,9 @@
 #include <memory>
 
 static const ResourceBundle resources;
+
+using ShowDialog = void (*)();
+Q_DECLARE_METATYPE(ShowDialog)
 
 static const QString child_flag = QStringLiteral("--child-unexpected");
 // The child's exit code once show_dialog() has returned to it.
@@ -63,6 +67,8 @@ class tst_dialogs : public QObject
 private slots:
     void shows_its_text_and_its_button_ends_it_data();
     void shows_its_text_and_its_button_ends_it();
+    void opens_centred_over_the_window_data();
+    void opens_centred_over_the_window();
     void ioerr_drags_by_its_text_only();
     void keyboard_reaches_cast_an_error();
     void unexpectederror_decides_the_end_data();
@@ -76,26 +82,28 @@ void tst_dialogs::shows_its_text_and_its_button_ends_it_data()
     QTest::addColumn<QString>("button");
     QTest::addColumn<int>("result");
     QTest::addColumn<Qt::WindowFlags>("flags");
+    QTest::addColumn<QString>("title");
 
     const auto row = [](const char *dialog, int result, Qt::WindowFlags flags, const char *button,
-                        const char *text_widget, const char *phrase) {
+                        const char *text_widget, const char *phrase, const char *title) {
         QTest::newRow(dialog) << QString(text_widget) << QString(phrase) << QString(button)
-                              << result << flags;
+                              << result << flags << QString(title);
     };
     // Setting flags on a parentless widget makes it a window of its own, so only the hint
     // of the last call joins Qt::Window; the other two keep a plain dialog's flags.
     const Qt::WindowFlags plain = QDialog().windowFlags();
     const Qt::WindowFlags frameless = Qt::Window | Qt::FramelessWindowHint;
     const int rejected = QDialog::Rejected;
-    row("IOerr", rejected, frameless, "pushButton", "label", "kick in admin power?");
+    row("IOerr", rejected, frameless, "pushButton", "label", "kick in admin power?",
+        "File not written");
     row("unexpectederror", rejected, frameless, "pushButton", "label",
-        "don't ask me WTF just happened, but it's broken");
+        "don't ask me WTF just happened, but it's broken", "Unexpected error");
     row("doingItWrong", rejected, Qt::Window | Qt::CustomizeWindowHint, "pushButton", "pushButton",
-        "Did I seriously forgot to select a single ramp?");
+        "Did I seriously forgot to select a single ramp?", "Nothing to generate");
     row("opcanceled", rejected, plain, "pushButton", "label",
-        "Operation canceled<br/>on user request");
+        "Operation canceled<br/>on user request", "Operation canceled");
     row("thanxForUsing", QDialog::Accepted, plain, "exit_dialog", "label",
-        "Generation successfull!");
+        "Generation successfull!", "Game.ini generated");
 }
 
 void tst_dialogs::shows_its_text_and_its_button_ends_it()
@@ -105,16 +113,52 @@ void tst_dialogs::shows_its_text_and_its_button_ends_it()
     QFETCH(QString, button);
     QFETCH(int, result);
     QFETCH(Qt::WindowFlags, flags);
+    QFETCH(QString, title);
 
     const auto shown = make_dialog(QTest::currentDataTag());
     QCOMPARE(shown->windowFlags(), flags);
-    QCOMPARE(shown->windowTitle(), QString("Dialog"));
+    QCOMPARE(shown->windowTitle(), title);
     QVERIFY(shown->findChild<QWidget *>(text_widget)->property("text").toString().contains(phrase));
 
     answer_modal(shown.get(), [button](QDialog &modal) {
         QTest::mouseClick(modal.findChild<QPushButton *>(button), Qt::LeftButton);
     });
     QCOMPARE(shown->exec(), result);
+}
+
+void tst_dialogs::opens_centred_over_the_window_data()
+{
+    QTest::addColumn<ShowDialog>("show");
+    QTest::newRow("IOerr") << ShowDialog(&show_dialog<IOerr>);
+    QTest::newRow("unexpectederror") << ShowDialog(&show_dialog<unexpectederror>);
+    QTest::newRow("doingItWrong") << ShowDialog(&show_dialog<doingItWrong>);
+    QTest::newRow("opcanceled") << ShowDialog(&show_dialog<opcanceled>);
+    QTest::newRow("thanxForUsing") << ShowDialog(&show_dialog<thanxForUsing>);
+}
+
+void tst_dialogs::opens_centred_over_the_window()
+{
+    QFETCH(ShowDialog, show);
+    MainWindow window;
+    window.move(40, 30);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    QRect shown;
+    answer_modal(&window, [&shown](QDialog &dialog) {
+        shown = dialog.geometry();
+        if (auto *box = dialog.findChild<QCheckBox *>("dont_die"))
+            box->setChecked(true);
+        dialog.done(QDialog::Rejected);
+    });
+    show();
+    QVERIFY(shown.isValid());
+    QVERIFY2((shown.center() - window.geometry().center()).manhattanLength() <= 1,
+             qPrintable(QStringLiteral("%1,%2 %3x%4")
+                            .arg(shown.x())
+                            .arg(shown.y())
+                            .arg(shown.width())
+                            .arg(shown.height())));
 }
 
 void tst_dialogs::ioerr_drags_by_its_text_only()

@@ -1,8 +1,10 @@
 // SPDX-FileCopyrightText: Quillmark contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "mainwindow/application_identity.h"
 #include "mainwindow/mainwindow.h"
 #include "mainwindow/resource_bundle.h"
+#include "mainwindow/window_placement.h"
 #include "test_support.h"
 
 #include <QCheckBox>
@@ -11,6 +13,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QTableWidget>
@@ -43,6 +46,10 @@ private slots:
     void custom_code_box_empties_and_enables_editor();
     void reverse_curves_shows_reversed_pictures();
     void close_button_ends_program_with_zero();
+    void says_what_it_is();
+    void starts_centred_on_its_screen();
+    void placement_data();
+    void placement();
 };
 
 void TestMainWindow::has_its_default_state()
@@ -179,6 +186,65 @@ void TestMainWindow::close_button_ends_program_with_zero()
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
     QCOMPARE(program.exitCode(), 0);
     QVERIFY(program.readAllStandardOutput().contains("window shown"));
+}
+
+void TestMainWindow::says_what_it_is()
+{
+    set_application_identity();
+    MainWindow window;
+    window.show();
+    QCOMPARE(window.windowTitle(), QStringLiteral("Quillmark"));
+    QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("Quillmark"));
+    QVERIFY(!window.windowIcon().isNull());
+    QVERIFY(!window.windowIcon().pixmap(32).isNull());
+
+    // The taskbar joins the window to the desktop entry by the window class, which is the
+    // application name.
+    QFile entry(QStringLiteral(QUILLMARK_DESKTOP_FILE));
+    QVERIFY(entry.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QStringList lines = QString::fromUtf8(entry.readAll()).split('\n');
+    QVERIFY(lines.contains("StartupWMClass=" + QCoreApplication::applicationName()));
+}
+
+void TestMainWindow::starts_centred_on_its_screen()
+{
+    MainWindow window;
+    window.show();
+    const QRect area = window.screen()->availableGeometry();
+    QCOMPARE(window.geometry().center(), area.center());
+}
+
+void TestMainWindow::placement_data()
+{
+    QTest::addColumn<QRect>("owner");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QRect>("area");
+    QTest::addColumn<QPoint>("corner");
+    const QSize window(700, 530), dialog(330, 140);
+    const QRect screen(0, 0, 1280, 800);
+    // A window alone on its screen is its own owner.
+    QTest::newRow("window on a screen") << screen << window << screen << QPoint(290, 135);
+    const QRect beside_panel(48, 0, 1232, 800);
+    QTest::newRow("window beside a panel")
+        << beside_panel << window << beside_panel << QPoint(314, 135);
+    const QRect narrow(0, 0, 640, 800), low(0, 24, 1024, 500);
+    QTest::newRow("window wider than the screen") << narrow << window << narrow << QPoint(0, 0);
+    QTest::newRow("window taller than the screen") << low << window << low << QPoint(0, 24);
+    QTest::newRow("dialog over the window")
+        << QRect(100, 100, 700, 530) << dialog << screen << QPoint(285, 295);
+    QTest::newRow("dialog over a window past the right edge")
+        << QRect(900, 100, 700, 530) << dialog << screen << QPoint(950, 295);
+    QTest::newRow("dialog over a window above the screen")
+        << QRect(100, -400, 700, 530) << dialog << screen << QPoint(285, 0);
+}
+
+void TestMainWindow::placement()
+{
+    QFETCH(QRect, owner);
+    QFETCH(QSize, size);
+    QFETCH(QRect, area);
+    QFETCH(QPoint, corner);
+    QCOMPARE(centred_within(owner, size, area), corner);
 }
 
 // The close path ends the event loop, so it runs in a child process of its own.

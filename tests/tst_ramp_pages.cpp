@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: Quillmark contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "mainwindow/font_fallbacks.h"
 #include "mainwindow/mainwindow.h"
 #include "mainwindow/resource_bundle.h"
 #include "ramps/format_number.h"
@@ -27,7 +28,7 @@ namespace {
 using Numbers = QVector<double>;
 using Levels = QVector<int>;
 
-QStringList column(QTableWidget *table, int index)
+QStringList column_texts(QTableWidget *table, int index)
 {
     QStringList texts;
     for (int row = 0; row < table->rowCount(); ++row)
@@ -67,6 +68,7 @@ class TestRampPages : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void experience_preview_data();
     void experience_preview();
     void engram_preview_data();
@@ -83,6 +85,10 @@ private slots:
     void two_copies_then_revert_restore_first_copy();
     void revert_to_creature_stock_moves_on();
     void creature_styles_clear_lock();
+    void preview_cells_fit_their_columns_data();
+    void preview_cells_fit_their_columns();
+    void out_of_date_preview_is_marked_data();
+    void out_of_date_preview_is_marked();
 };
 
 // Rows: the ramp's controls, the style button, a level count and a scaling value (0 keeps the
@@ -145,8 +151,8 @@ void TestRampPages::experience_preview()
     child<QPushButton>(window, prefix + "_xp_refresh_button")->click();
 
     auto *table = child<QTableWidget>(window, player ? "estimated_player_xp" : "estimated_dino_xp");
-    QCOMPARE(column(table, 0), as_text(sample_levels));
-    QCOMPARE(column(table, 1), as_text(values));
+    QCOMPARE(column_texts(table, 0), as_text(sample_levels));
+    QCOMPARE(column_texts(table, 1), as_text(values));
     QCOMPARE(table->item(3, 0)->textAlignment(), int(Qt::AlignCenter));
     QCOMPARE(!child<QLabel>(window, "lbl_error_" + prefix)->isHidden(), values.contains(-1));
 }
@@ -205,9 +211,9 @@ void TestRampPages::engram_preview()
     child<QPushButton>(window, "player_eng_refresh_button")->click();
 
     auto *table = child<QTableWidget>(window, "estimated_eng");
-    QCOMPARE(column(table, 0), as_text(sample_levels));
-    QCOMPARE(column(table, 1), as_text(points));
-    QCOMPARE(column(table, 2), totals);
+    QCOMPARE(column_texts(table, 0), as_text(sample_levels));
+    QCOMPARE(column_texts(table, 1), as_text(points));
+    QCOMPARE(column_texts(table, 2), totals);
     QCOMPARE(table->item(4, 2)->textAlignment(), int(Qt::AlignCenter));
 }
 
@@ -423,6 +429,176 @@ void TestRampPages::creature_styles_clear_lock()
     QVERIFY(child<QWidget>(window, "dino_difficulty")->isEnabled());
     QVERIFY(child<QWidget>(window, "slider_dino_level")->isEnabled());
     QCOMPARE(child<QDoubleSpinBox>(window, "dino_difficulty")->value(), 1448.906);
+}
+
+// Text widths are measured in the fonts the program uses.
+void TestRampPages::initTestCase()
+{
+    install_font_fallbacks();
+}
+
+void TestRampPages::preview_cells_fit_their_columns_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("table");
+    QTest::addColumn<QString>("style");
+    QTest::addColumn<QString>("levels");
+    QTest::addColumn<int>("level_count");
+    QTest::addColumn<QString>("scaling");
+    QTest::addColumn<bool>("largest");
+    struct Ramp {
+        int page;
+        const char *table, *levels, *scaling;
+        QStringList styles;
+    };
+    const Ramp ramps[] = {
+        {2,
+         "estimated_player_xp",
+         "player_target_lvl",
+         "player_xp_difficulty",
+         {"player_curve", "player_mmo", "player_linear"}},
+        {4,
+         "estimated_eng",
+         "player_target_lvl",
+         "player_eng_difficulty",
+         {"player_eng_curve", "player_eng_mmo", "player_eng_linear", "player_eng_reverse_mode"}},
+        {6,
+         "estimated_dino_xp",
+         "dino_target_level",
+         "dino_difficulty",
+         {"dino_curve", "dino_mmo", "dino_lin"}}};
+    for (const Ramp &ramp : ramps)
+        for (const QString &style : ramp.styles)
+            for (int level_count : {10, 4000})
+                for (bool largest : {false, true})
+                    QTest::addRow("%s, %d levels, %s scaling", qPrintable(style), level_count,
+                                  largest ? "largest" : "smallest")
+                        << ramp.page << ramp.table << style << ramp.levels << level_count
+                        << ramp.scaling << largest;
+}
+
+// No cell wraps or cuts its text off: each column is as wide as its widest cell, and all
+// columns fit the table.
+void TestRampPages::preview_cells_fit_their_columns()
+{
+    QFETCH(int, page);
+    QFETCH(QString, table);
+    QFETCH(QString, style);
+    QFETCH(QString, levels);
+    QFETCH(int, level_count);
+    QFETCH(QString, scaling);
+    QFETCH(bool, largest);
+    MainWindow window;
+    window.show();
+    child<QStackedWidget>(window, "stackedWidget")->setCurrentIndex(page);
+    child<QAbstractButton>(window, style)->click();
+    child<QCheckBox>(window, page == 2   ? "player_xp_param_live_refresh"
+                             : page == 4 ? "player_eng_real_time_refresh"
+                                         : "dino_xp_real_time_refresh")
+        ->click();
+    child<QSpinBox>(window, levels)->setValue(level_count);
+    auto *scale = child<QDoubleSpinBox>(window, scaling);
+    scale->setValue(largest ? scale->maximum() : scale->minimum());
+    QCoreApplication::processEvents(); // the columns are laid out when the event loop runs
+
+    QTableWidget *preview = child<QTableWidget>(window, table);
+    QAbstractItemView *cells = preview; // sizeHintForColumn is public here
+    for (int column = 0; column < preview->columnCount(); ++column) {
+        const QString where = QStringLiteral("column %1, %2 wide: %3 (%4)")
+                                  .arg(column)
+                                  .arg(preview->columnWidth(column))
+                                  .arg(column_texts(preview, column).join(QStringLiteral(" | ")))
+                                  .arg(cells->sizeHintForColumn(column));
+        QVERIFY2(cells->sizeHintForColumn(column) <= preview->columnWidth(column),
+                 qPrintable(where));
+    }
+    const int last = preview->columnCount() - 1;
+    QVERIFY(preview->columnViewportPosition(last) + preview->columnWidth(last) <=
+            preview->viewport()->width());
+}
+
+void TestRampPages::out_of_date_preview_is_marked_data()
+{
+    QTest::addColumn<QString>("table");
+    QTest::addColumn<QString>("refresh");
+    QTest::addColumn<QString>("live");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<double>("value");
+    const auto row = [](const char *name, const char *table, const char *refresh, const char *live,
+                        const char *control, double value) {
+        QTest::newRow(name) << QString(table) << QString(refresh) << QString(live)
+                            << QString(control) << value;
+    };
+    const char *player[] = {"estimated_player_xp", "player_xp_refresh_button",
+                            "player_xp_param_live_refresh"};
+    const char *engram[] = {"estimated_eng", "player_eng_refresh_button",
+                            "player_eng_real_time_refresh"};
+    const char *creature[] = {"estimated_dino_xp", "dino_xp_refresh_button",
+                              "dino_xp_real_time_refresh"};
+    row("player levels", player[0], player[1], player[2], "player_target_lvl", 4000);
+    row("player scaling", player[0], player[1], player[2], "player_xp_difficulty", 300.5);
+    row("engram points of the player levels", engram[0], engram[1], engram[2], "player_target_lvl",
+        200);
+    row("engram scaling", engram[0], engram[1], engram[2], "player_eng_difficulty", 50.25);
+    row("engram points reversed", engram[0], engram[1], engram[2], "player_eng_reverse_mode", 1);
+    row("creature levels", creature[0], creature[1], creature[2], "dino_target_level", 4000);
+    row("creature scaling", creature[0], creature[1], creature[2], "dino_difficulty", 1.5);
+}
+
+void TestRampPages::out_of_date_preview_is_marked()
+{
+    QFETCH(QString, table);
+    QFETCH(QString, refresh);
+    QFETCH(QString, live);
+    QFETCH(QString, control);
+    QFETCH(double, value);
+    MainWindow window;
+    QTableWidget *preview = child<QTableWidget>(window, table);
+    QPushButton *refresh_button = child<QPushButton>(window, refresh);
+    const auto marked = [&] {
+        bool dimmed = true, clear = true;
+        for (int row = 0; row < preview->rowCount(); ++row)
+            for (int column = 0; column < preview->columnCount(); ++column) {
+                const bool dim = preview->item(row, column)->data(Qt::ForegroundRole).isValid();
+                dimmed = dimmed && dim;
+                clear = clear && !dim;
+            }
+        const bool glowing = refresh_button->graphicsEffect() != nullptr;
+        if (dimmed && glowing)
+            return 1;
+        return clear && !glowing ? 0 : -1; // -1: half marked
+    };
+    QWidget *widget = child<QWidget>(window, control);
+    const auto set = [widget](double to) {
+        if (auto *scaling = qobject_cast<QDoubleSpinBox *>(widget))
+            scaling->setValue(to);
+        else if (auto *levels = qobject_cast<QSpinBox *>(widget))
+            levels->setValue(int(to));
+        else
+            qobject_cast<QAbstractButton *>(widget)->setChecked(to != 0);
+    };
+    const double start =
+        widget->property(qobject_cast<QAbstractButton *>(widget) ? "checked" : "value").toDouble();
+    const QStringList shown = column_texts(preview, 1);
+
+    QCOMPARE(marked(), 0);
+    set(value);
+    QCOMPARE(marked(), 1);
+    QCOMPARE(column_texts(preview, 1), shown); // the numbers wait for a refresh
+    set(start);
+    QCOMPARE(marked(), 0);
+    set(value);
+    refresh_button->click();
+    QCOMPARE(marked(), 0);
+    QVERIFY(column_texts(preview, 1) != shown);
+
+    // While the preview follows every change, it is never out of date.
+    set(start);
+    QCOMPARE(marked(), 1);
+    child<QCheckBox>(window, live)->click();
+    QCOMPARE(marked(), 0);
+    set(value);
+    QCOMPARE(marked(), 0);
 }
 
 QTEST_MAIN(TestRampPages)

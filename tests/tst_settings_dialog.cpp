@@ -31,6 +31,7 @@ void tst_settings_dialog::new_dialog_starts_from_its_form()
         QVERIFY(middle->toPlainText().contains("level"));
     }
     const settings dialog;
+    QCOMPARE(dialog.windowTitle(), QString("Syntax editor"));
     QCOMPARE(dialog.findChild<QPlainTextEdit *>("plainTextEdit_2")->toPlainText(), QString("]="));
 
     const auto *examples = dialog.findChild<QComboBox *>("comboBox");

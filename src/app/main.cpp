@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: Quillmark contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "mainwindow/application_identity.h"
 #include "mainwindow/font_fallbacks.h"
 #include "mainwindow/mainwindow.h"
 #include "mainwindow/resource_bundle.h"
@@ -27,6 +28,7 @@ int main(int argc, char *argv[])
     const ResourceBundle resources;
     QApplication app(argc, argv);
     install_font_fallbacks();
+    set_application_identity();
     MainWindow window;
     window.show();
     return app.exec();

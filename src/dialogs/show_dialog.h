@@ -3,12 +3,16 @@
 
 #pragma once
 
-// Every dialog of the program is shown the same way: a parentless local, modal, run to its
-// end and destroyed at once. Nothing passes back to the caller; destroying it right after
-// exec() matters for unexpectederror, whose destructor may end the program.
+#include "mainwindow/window_placement.h"
+
+// Every dialog of the program is shown the same way: a parentless local, modal, centred over
+// the main window, run to its end and destroyed at once. Nothing passes back to the caller;
+// destroying it right after exec() matters for unexpectederror, whose destructor may end the
+// program.
 template <typename Dialog> void show_dialog()
 {
     Dialog dialog;
     dialog.setModal(true);
+    centre_over_main_window(dialog);
     dialog.exec();
 }

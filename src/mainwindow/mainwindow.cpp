@@ -7,6 +7,7 @@
 #include "dialogs/settings.h"
 #include "dialogs/show_dialog.h"
 #include "mainwindow/window_drag.h"
+#include "mainwindow/window_placement.h"
 
 #include <QDesktopServices>
 #include <QUrl>
@@ -24,7 +25,8 @@ MainWindow::MainWindow(QWidget *parent)
       help_panel_open(false), player_xp_style(XpStyle::Exponential),
       dino_xp_style(XpStyle::ComplexCurve), player_eng_style(EngramStyle::Logarithmic),
       saved_dino_style(0), saved_dino_difficulty(0), saved_dino_target_level(0),
-      saved_slider_dino_difficulty(0), saved_slider_dino_level(0), dino_locked_to_stock(false)
+      saved_slider_dino_difficulty(0), saved_slider_dino_level(0), dino_locked_to_stock(false),
+      player_xp_mark(nullptr), player_eng_mark(nullptr), dino_xp_mark(nullptr)
 {
     form->setupUi(this);
 
@@ -38,11 +40,14 @@ MainWindow::MainWindow(QWidget *parent)
     setWindowFlags(Qt::FramelessWindowHint);
     qApp->installEventFilter(this);
     resize(kNarrowSize);
+    // Out of view, the help texts would still take the keyboard focus.
+    form->Help_pgs->hide();
 
     // The presets store the style codes anew from the buttons the form checks.
     apply_player_xp_preset();
     apply_player_eng_preset();
     apply_dino_xp_preset();
+    set_up_previews();
     refresh_player_xp_table();
     refresh_player_eng_table();
     refresh_dino_xp_table();
@@ -51,6 +56,9 @@ MainWindow::MainWindow(QWidget *parent)
     form->lbl_error_player->hide();
     form->btn_revert->hide();
     form->stackedWidget->setCurrentIndex(0);
+
+    set_up_keyboard();
+    place_on_screen(*this);
 }
 
 MainWindow::~MainWindow()
@@ -70,6 +78,7 @@ void MainWindow::on_btn_walkmethro_clicked()
 {
     help_panel_open = !help_panel_open;
     resize(help_panel_open ? kWideSize : kNarrowSize);
+    form->Help_pgs->setVisible(help_panel_open);
 }
 
 void MainWindow::on_pushButton_5_clicked()

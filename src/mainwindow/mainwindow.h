@@ -8,6 +8,8 @@
 
 #include <QMainWindow>
 
+class StaleMark;
+
 namespace Ui {
 class MainWindow;
 }
@@ -24,6 +26,9 @@ public:
     ~MainWindow() override;
 
     bool eventFilter(QObject *watched, QEvent *event) override;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
 
 private slots:
     void on_btn_next_page_clicked();
@@ -73,6 +78,12 @@ private:
     void refresh_player_xp_table();
     void refresh_player_eng_table();
     void refresh_dino_xp_table();
+    // The engram preview counts the player's levels, or its own while the player ramp is skipped.
+    int engram_level_count() const;
+    // Preview columns that fit their texts, and the marks of previews that are out of date.
+    void set_up_previews();
+    // Focus on Next, Return and Alt+arrows for the page buttons.
+    void set_up_keyboard();
 
     // The seven creature parameter controls are locked while the creature ramp follows the
     // player's stock table.
@@ -99,4 +110,7 @@ private:
     int saved_slider_dino_difficulty;
     int saved_slider_dino_level;
     bool dino_locked_to_stock;
+    StaleMark *player_xp_mark;
+    StaleMark *player_eng_mark;
+    StaleMark *dino_xp_mark;
 };

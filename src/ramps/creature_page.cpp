@@ -10,6 +10,7 @@
 #include "ramps/preview_table.h"
 #include "ramps/previews.h"
 #include "ramps/scaling_controls.h"
+#include "ramps/stale_mark.h"
 
 void MainWindow::apply_dino_xp_preset()
 {
@@ -26,6 +27,7 @@ void MainWindow::apply_dino_xp_preset()
 
 void MainWindow::refresh_dino_xp_table()
 {
+    dino_xp_mark->refreshed();
     const auto preview = creature_xp_preview(dino_xp_style, form->dino_difficulty->value(),
                                              form->dino_target_level->value());
     if (!preview) {

@@ -11,6 +11,7 @@
 #include "ramps/preview_table.h"
 #include "ramps/previews.h"
 #include "ramps/scaling_controls.h"
+#include "ramps/stale_mark.h"
 
 void MainWindow::apply_player_eng_preset()
 {
@@ -25,12 +26,18 @@ void MainWindow::apply_player_eng_preset()
     player_eng_style = style;
 }
 
+int MainWindow::engram_level_count() const
+{
+    return form->player_skip->isChecked() ? form->no_player_xp_max_engram_level->value()
+                                          : form->player_target_lvl->value();
+}
+
 void MainWindow::refresh_player_eng_table()
 {
-    const int levels = form->player_skip->isChecked() ? form->no_player_xp_max_engram_level->value()
-                                                      : form->player_target_lvl->value();
-    const auto preview = engram_preview(player_eng_style, form->player_eng_difficulty->value(),
-                                        levels, form->player_eng_reverse_mode->isChecked());
+    player_eng_mark->refreshed();
+    const auto preview =
+        engram_preview(player_eng_style, form->player_eng_difficulty->value(), engram_level_count(),
+                       form->player_eng_reverse_mode->isChecked());
     QTableWidget &table = *form->estimated_eng;
     if (!preview) {
         show_dialog<unexpectederror>();

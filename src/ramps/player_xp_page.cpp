@@ -10,6 +10,7 @@
 #include "ramps/preview_table.h"
 #include "ramps/previews.h"
 #include "ramps/scaling_controls.h"
+#include "ramps/stale_mark.h"
 
 void MainWindow::apply_player_xp_preset()
 {
@@ -26,6 +27,7 @@ void MainWindow::apply_player_xp_preset()
 
 void MainWindow::refresh_player_xp_table()
 {
+    player_xp_mark->refreshed();
     const auto preview = player_xp_preview(player_xp_style, form->player_xp_difficulty->value(),
                                            form->player_target_lvl->value());
     if (!preview) {

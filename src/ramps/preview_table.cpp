@@ -6,6 +6,7 @@
 #include "ramps/format_number.h"
 #include "ramps/previews.h"
 
+#include <QHeaderView>
 #include <QTableWidget>
 
 void set_centred_cell(QTableWidget &table, int row, int column, const QString &text)
@@ -28,4 +29,13 @@ void show_zero_values(QTableWidget &table, int first_value_column)
     for (int row = 0; row < table.rowCount(); ++row)
         for (int column = first_value_column; column < table.columnCount(); ++column)
             set_centred_cell(table, row, column, format_number(0));
+}
+
+void fit_preview_columns(QTableWidget &table)
+{
+    QHeaderView &columns = *table.horizontalHeader();
+    const int last = table.columnCount() - 1;
+    for (int column = 0; column < last; ++column)
+        columns.setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    columns.setSectionResizeMode(last, QHeaderView::Stretch);
 }

@@ -16,3 +16,7 @@ void show_xp_preview(QTableWidget &table, const XpPreview &preview);
 
 // What a preview shows for a style code it does not know: zeros in the value columns.
 void show_zero_values(QTableWidget &table, int first_value_column);
+
+// Sizes every column but the last to its widest text and gives the last the rest of the width,
+// so that no cell wraps or cuts its text at any level count or scaling the controls allow.
+void fit_preview_columns(QTableWidget &table);

@@ -1,0 +1,41 @@
+// SPDX-FileCopyrightText: Quillmark contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QObject>
+#include <QVariantList>
+
+#include <functional>
+#include <initializer_list>
+
+class QAbstractButton;
+class QTableWidget;
+
+// Shows that a preview no longer matches its controls: while real-time refresh is off and the
+// values the preview was computed from have changed, its numbers are dimmed and its refresh
+// button glows, until the next refresh. The numbers themselves change only on a refresh.
+class StaleMark : public QObject
+{
+public:
+    // The values a refresh reads, in any fixed order.
+    using Inputs = std::function<QVariantList()>;
+
+    StaleMark(QTableWidget &table, QAbstractButton &refresh_button, QAbstractButton &live_refresh,
+              Inputs inputs, QObject *parent);
+
+    // Looks again whenever one of these spin boxes or buttons changes.
+    void watch(std::initializer_list<QObject *> controls);
+    // The preview is being computed from the controls' current values.
+    void refreshed();
+
+private:
+    void update();
+    void show_mark(bool stale);
+
+    QTableWidget &table;
+    QAbstractButton &refresh_button;
+    QAbstractButton &live_refresh;
+    Inputs inputs;
+    QVariantList shown;
+    bool marked = false;
+};
