@@ -12,6 +12,8 @@
 #include <QTextEdit>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 static const ResourceBundle resources;
 
 namespace {
@@ -128,6 +130,35 @@ private slots:
         child<QPushButton>(window, "btn_preview_text")->click();
         QCOMPARE(user.seen, (QStringList{"GameIniPreview", "QFileDialog"}));
         QCOMPARE(user.start_folders, QStringList{used});
+    }
+
+    void merge_failure_changes_nothing_data()
+    {
+        QTest::addColumn<QByteArray>("utf16");
+        QTest::newRow("UTF-16 text") << QByteArray("\xFF\xFE[\0S\0]\0");
+        QTest::newRow("named pipe") << QByteArray();
+    }
+
+    void merge_failure_changes_nothing()
+    {
+        QFETCH(QByteArray, utf16);
+        const QString path = folder.filePath(QString::fromLatin1(QTest::currentDataTag()));
+        if (utf16.isEmpty()) {
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        } else {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(utf16) == utf16.size());
+        }
+        MainWindow window;
+        window.show();
+        Operator user(path);
+        user.press = QStringLiteral("btn_merge");
+        child<QPushButton>(window, "btn_preview_text")->click();
+        QCOMPARE(user.seen, (QStringList{"GameIniPreview", "QFileDialog", "QMessageBox"}));
+        QVERIFY(user.messages[0].startsWith(path + QStringLiteral(" was not changed: ")));
+        QVERIFY(!QFile::exists(path + QStringLiteral(".bak")));
+        if (!utf16.isEmpty())
+            QCOMPARE(contents(path), utf16);
     }
 
 private:

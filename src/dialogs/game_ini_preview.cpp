@@ -38,8 +38,9 @@ bool save(const QString &name, const QByteArray &bytes, QString &reason)
     return false;
 }
 
-// Puts the level lines of `choices` into the Game.ini `name`, keeping the file as it was in
-// NAME.bak. The file keeps its own section header, and custom code is never merged.
+// The dialog's whole merge: puts the level lines of `choices` into the Game.ini `name`, keeping
+// the file as it was in NAME.bak. The file keeps its own section header, and custom code is
+// never merged.
 MergeOutcome merge_into_game_ini(const QString &name, const GameIniChoices &choices)
 {
     GameIniChoices level_lines = choices;
@@ -47,14 +48,17 @@ MergeOutcome merge_into_game_ini(const QString &name, const GameIniChoices &choi
     level_lines.custom_code_enabled = false;
 
     const auto failed = [&name](const QString &reason) {
-        return MergeOutcome{false, GameIniPreview::tr("%1 was not changed: %2").arg(name, reason)};
+        return MergeOutcome{false, GameIniPreview::tr("%1 was not changed: %2.").arg(name, reason)};
     };
     QFile file(name);
     if (!QFileInfo(name).isFile())
-        return failed(GameIniPreview::tr("it is not a regular file."));
+        return failed(GameIniPreview::tr("it is not a regular file"));
     if (!file.open(QIODevice::ReadOnly))
         return failed(file.errorString());
     const QByteArray old = file.readAll();
+    // The lines of UTF-16 text cannot be told apart byte by byte.
+    if (old.startsWith("\xFF\xFE") || old.startsWith("\xFE\xFF"))
+        return failed(GameIniPreview::tr("it is UTF-16 text; only ASCII or UTF-8 is read"));
     const QByteArray merged =
         merge_level_lines(old, game_ini_text(level_lines).bytes, choices.max_xp_overrides);
     const QString backup = name + QStringLiteral(".bak");
