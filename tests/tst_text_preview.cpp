@@ -66,6 +66,20 @@ class TestTextPreview : public QObject
     Q_OBJECT
 
 private slots:
+    // The settings button under it is never shown.
+    void show_text_button_covers_no_visible_control()
+    {
+        MainWindow window;
+        window.show();
+        auto *button = child<QPushButton>(window, "btn_preview_text");
+        for (QWidget *other : button->parentWidget()->findChildren<QWidget *>(
+                 QString(), Qt::FindDirectChildrenOnly)) {
+            if (other != button && other->isVisibleTo(button->parentWidget()))
+                QVERIFY2(!other->geometry().intersects(button->geometry()),
+                         qPrintable(other->objectName()));
+        }
+    }
+
     void shows_and_copies_what_generate_writes_data()
     {
         QTest::addColumn<QString>("actions");
