@@ -11,8 +11,26 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
+#include <QtTest>
+
+// What the window remembers between runs goes to a folder of this test run, never into the
+// settings of the user who runs the tests.
+class TemporarySettings
+{
+public:
+    TemporarySettings()
+    {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
+    }
+
+private:
+    QTemporaryDir folder;
+};
+inline const TemporarySettings temporary_settings;
 
 // A named child of the window; a missing name ends the test run, since every name is binding.
 template <typename T> T *child(const QWidget &window, const QString &name)
@@ -23,10 +41,23 @@ template <typename T> T *child(const QWidget &window, const QString &name)
     return widget;
 }
 
+// Operates the window as the words say: "name" clicks a button, "name=value" sets a spin box.
+inline void operate(QWidget &window, const QString &actions)
+{
+    for (const QString &action : actions.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QStringList parts = action.split(QLatin1Char('='));
+        if (parts.size() == 1)
+            child<QAbstractButton>(window, parts[0])->click();
+        else
+            QVERIFY(child<QWidget>(window, parts[0])->setProperty("value", parts[1]));
+    }
+}
+
 // Answers every modal dialog the way an operator would and records their class names. The
-// save dialog gets `file_name` (or is cancelled when it is empty), an overwrite question is
-// answered Yes, and the unexpected error is survived by ticking "DONT die". Every answer is
-// queued: a dialog that opens another one runs a nested loop inside the answer.
+// file dialogs get `file_name` (or are cancelled when it is empty), an overwrite question is
+// answered Yes, a message box Ok, and the unexpected error is survived by ticking "DONT die".
+// A dialog with a button named `press` has it pressed once before it is closed. Every answer
+// is queued: a dialog that opens another one runs a nested loop inside the answer.
 class Operator : public QObject
 {
 public:
@@ -37,6 +68,9 @@ public:
     }
 
     QStringList seen;
+    QStringList start_folders; // of the file dialogs, in order
+    QStringList messages;      // the texts of the message boxes, in order
+    QString press;
 
 private:
     void answer()
@@ -47,6 +81,10 @@ private:
         if (!modal->property("seen").toBool()) {
             seen << QString::fromLatin1(modal->metaObject()->className());
             modal->setProperty("seen", true);
+            if (auto *files = qobject_cast<QFileDialog *>(modal))
+                start_folders << files->directory().absolutePath();
+            if (auto *box = qobject_cast<QMessageBox *>(modal))
+                messages << box->text();
         }
         if (auto *files = qobject_cast<QFileDialog *>(modal)) {
             // The dialog loads its folder in the background and may ignore an early accept:
@@ -61,12 +99,19 @@ private:
             });
             return;
         }
+        auto *button = press.isEmpty() ? nullptr : modal->findChild<QPushButton *>(press);
+        if (button && !modal->property("pressed").toBool()) {
+            modal->setProperty("pressed", true);
+            QTimer::singleShot(0, button, [button] { button->click(); });
+            return;
+        }
         if (modal->property("closing").toBool())
             return;
         modal->setProperty("closing", true);
         if (auto *question = qobject_cast<QMessageBox *>(modal)) {
-            QTimer::singleShot(0, question,
-                               [question] { question->button(QMessageBox::Yes)->click(); });
+            QAbstractButton *yes = question->button(QMessageBox::Yes);
+            QAbstractButton *answer = yes ? yes : question->button(QMessageBox::Ok);
+            QTimer::singleShot(0, answer, [answer] { answer->click(); });
             return;
         }
         if (auto *survive = modal->findChild<QCheckBox *>(QStringLiteral("dont_die")))

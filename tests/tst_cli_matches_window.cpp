@@ -14,21 +14,15 @@ static const ResourceBundle resources;
 
 namespace {
 
-// Operates the window as the words say: "name" clicks a button, "name=value" sets a spin box.
-void operate(MainWindow &window, const QString &actions)
-{
-    for (const QString &action : actions.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        const QStringList parts = action.split(QLatin1Char('='));
-        if (parts.size() == 1)
-            child<QAbstractButton>(window, parts[0])->click();
-        else
-            QVERIFY(child<QWidget>(window, parts[0])->setProperty("value", parts[1]));
-    }
-}
-
 // Every line break the editor knows, blank lines, a no-break space and non-ASCII text.
 const QByteArray kCustomCode = "MaxDifficulty=true\r\n\r\nbPvE=True\r\xC2\xA0"
                                "Motd=Gr\xC3\xBC\xC3\x9F \xE2\x98\x83\xE2\x80\xA8Last=1\n\n";
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
 
 } // namespace
 
@@ -60,6 +54,17 @@ private slots:
         QTest::newRow("linear, no creature line, custom code")
             << "--player linear --player-scale 1 --creature stock --custom-code code.txt"
             << "player_linear player_xp_difficulty=1 dino_skip Add_CustomCode";
+        QTest::newRow("caps of two computed ramps")
+            << "--player linear --player-levels 4000 --player-scale 150 --creature curve "
+               "--creature-levels 4000 --creature-scale 2 --max-xp"
+            << "player_linear player_target_lvl=4000 player_xp_difficulty=150 dino_curve "
+               "dino_target_level=4000 dino_difficulty=2 Add_MaxXp";
+        QTest::newRow("caps of the copied stock tables, custom code")
+            << "--player stock --creature player-stock --max-xp --custom-code code.txt"
+            << "player_stock copy_player2dino_settings Add_MaxXp Add_CustomCode";
+        QTest::newRow("cap of the player ramp alone")
+            << "--player exponential --creature stock --max-xp"
+            << "dino_skip Add_MaxXp";
     }
 
     // Ticking "Add_CustomCode" clears the editor; its text is written only while ticked.
@@ -93,6 +98,60 @@ private slots:
         QFile written(path);
         QVERIFY(written.open(QIODevice::ReadOnly));
         QCOMPARE(cli.readAllStandardOutput(), written.readAll());
+    }
+
+    void same_merge_data()
+    {
+        QTest::addColumn<QString>("arguments");
+        QTest::addColumn<QString>("actions");
+
+        // The file keeps its own section header, and custom code is never merged.
+        QTest::newRow("start values, header and custom code ticked") << ""
+                                                                     << "Add_CustomCode";
+        QTest::newRow("caps raised, static points, no header")
+            << "--player linear --player-scale 3 --engram static --max-xp"
+            << "player_linear player_xp_difficulty=3 player_eng_linear Add_MaxXp Add_SS";
+    }
+
+    void same_merge()
+    {
+        QFETCH(QString, arguments);
+        QFETCH(QString, actions);
+        // Other settings around old level lines and an old cap, with LF line ends.
+        const QByteArray old = "[ServerSettings]\nPort=7777\n"
+                               "[/script/shootergame.shootergamemode]\nbPvE=True\n"
+                               "OverridePlayerLevelEngramPoints=3\n"
+                               "OverrideMaxExperiencePointsPlayer=10\nMatingSpeed=2\n";
+        QDir(folder.path()).mkpath(QStringLiteral("window"));
+        QDir(folder.path()).mkpath(QStringLiteral("cli"));
+        const QString window_ini = folder.filePath(QStringLiteral("window/Game.ini"));
+        const QString cli_ini = folder.filePath(QStringLiteral("cli/Game.ini"));
+        for (const QString &path : {window_ini, cli_ini}) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
+        }
+
+        MainWindow window;
+        window.show();
+        operate(window, actions);
+        Operator user(window_ini);
+        user.press = QStringLiteral("btn_merge");
+        child<QAbstractButton>(window, "btn_preview_text")->click();
+        QCOMPARE(user.seen, (QStringList{"GameIniPreview", "QFileDialog", "QMessageBox"}));
+        QVERIFY(user.messages[0].contains(QStringLiteral("Game.ini.bak")));
+        QCOMPARE(user.messages[0].contains(QStringLiteral("custom code")),
+                 actions.contains(QStringLiteral("Add_CustomCode")));
+
+        QProcess cli;
+        cli.start(QStringLiteral(QUILLMARK_CLI),
+                  arguments.split(QLatin1Char(' '), Qt::SkipEmptyParts)
+                      << QStringLiteral("--merge-into") << cli_ini);
+        QVERIFY(cli.waitForFinished(30000));
+        QCOMPARE(cli.readAllStandardError(), QByteArray());
+        QCOMPARE(cli.exitCode(), 0);
+        QVERIFY(contents(window_ini) != old);
+        QCOMPARE(contents(window_ini), contents(cli_ini));
+        QCOMPARE(contents(window_ini + QStringLiteral(".bak")), old);
     }
 
 private:

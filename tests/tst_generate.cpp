@@ -34,12 +34,14 @@ class TestGenerate : public QObject
 private slots:
     void writes_default_choices();
     void stock_creature_through_the_lock_and_its_release();
+    void nothing_to_generate_is_refused_data();
     void nothing_to_generate_is_refused();
     void cancelled_save_writes_nothing();
     void unwritable_location_reports_error();
     void existing_file_survives_a_failed_write();
     void existing_file_is_replaced();
     void group_without_style_is_reported_and_writing_goes_on();
+    void save_dialog_starts_in_the_folder_last_saved_to();
 
 private:
     QTemporaryDir folder;
@@ -99,14 +101,22 @@ void TestGenerate::stock_creature_through_the_lock_and_its_release()
     QCOMPARE(contents(released), game_ini_text(choices).bytes);
 }
 
+void TestGenerate::nothing_to_generate_is_refused_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::newRow("generate") << "Gen_btn";
+    QTest::newRow("show text") << "btn_preview_text";
+}
+
 void TestGenerate::nothing_to_generate_is_refused()
 {
+    QFETCH(QString, button);
     MainWindow window;
     window.show();
     child<QRadioButton>(window, "player_skip")->click();
     child<QRadioButton>(window, "player_eng_skip")->click();
     Operator user(folder.filePath(QStringLiteral("never.txt")));
-    child<QPushButton>(window, "Gen_btn")->click();
+    child<QPushButton>(window, button)->click();
     QCOMPARE(user.seen, QStringList{"doingItWrong"});
     QVERIFY(!QFile::exists(folder.filePath(QStringLiteral("never.txt"))));
 }
@@ -186,6 +196,27 @@ void TestGenerate::group_without_style_is_reported_and_writing_goes_on()
     const QStringList written = lines(contents(path));
     QCOMPARE(written[1], QStringLiteral("LevelExperienceRampOverrides=()"));
     QVERIFY(written[2].startsWith(QStringLiteral("LevelExperienceRampOverrides=(Experience")));
+}
+
+void TestGenerate::save_dialog_starts_in_the_folder_last_saved_to()
+{
+    const QString used = folder.filePath(QStringLiteral("used"));
+    QVERIFY(QDir().mkpath(used));
+    {
+        MainWindow window;
+        window.show();
+        Operator user(used + QStringLiteral("/Game.ini"));
+        child<QPushButton>(window, "Gen_btn")->click();
+        QCOMPARE(user.seen, (QStringList{"QFileDialog", "thanxForUsing"}));
+    }
+    // A new window, as after a restart; a failed save does not move the remembered folder.
+    MainWindow window;
+    window.show();
+    for (const QString &path : {folder.filePath(QStringLiteral("gone/Game.ini")), QString()}) {
+        Operator user(path);
+        child<QPushButton>(window, "Gen_btn")->click();
+        QCOMPARE(user.start_folders, QStringList{used});
+    }
 }
 
 QTEST_MAIN(TestGenerate)

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "output/game_ini_text.h"
 #include "ramps/ramp_styles.h"
 #include "ramps/sync_guard.h"
 
@@ -47,6 +48,7 @@ private slots:
     void on_player_target_lvl_valueChanged(int arg1);
     void on_slider_player_max_lvl_valueChanged(int value);
     void on_Gen_btn_clicked();
+    void on_btn_preview_text_clicked();
     void on_player_eng_difficulty_valueChanged(double arg1);
     void on_player_eng_difficulty_slider_valueChanged(int value);
     void on_dino_difficulty_valueChanged(double arg1);
@@ -89,6 +91,10 @@ private:
     // player's stock table.
     void set_creature_controls_enabled(bool enabled);
     void choose_creature_style();
+
+    // What Generate, the text preview and the merge write: the controls as they stand.
+    GameIniChoices game_ini_choices() const;
+    bool nothing_to_generate() const;
 
     void switch_to_page(int page);
     void fill_summary();

@@ -143,6 +143,7 @@ void MainWindow::fill_summary()
 
     form->lbl_addFirstLine->setText(on_off(form->Add_SS->isChecked()));
     form->lbl_addCustomCode->setText(on_off(form->Add_CustomCode->isChecked()));
+    form->lbl_addMaxXp->setText(on_off(form->Add_MaxXp->isChecked()));
 
     if (creature_is_player_stock)
         form->lbl_dino_lvl_max->setText(QStringLiteral("115"));

@@ -40,7 +40,7 @@ struct GameIniChoices {
     QString custom_code;
 
     // Also caps the server's experience at the last value of each written ramp, so the top
-    // level stays reachable. The window never sets it.
+    // level stays reachable.
     bool max_xp_overrides = false;
 };
 
