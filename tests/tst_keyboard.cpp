@@ -183,8 +183,8 @@ void TestKeyboard::tab_follows_reading_order_data()
          "copy_player2dino_settings", "dino_target_level", "slider_dino_level", "dino_difficulty",
          "slider_dino_difficulty"});
     row("customisation", {"Add_CustomCode"}, 7,
-        {"Add_SS", "Add_CustomCode", "textInput_custom_code"});
-    row("summary", {}, 8, {"don_btn", "Gen_btn"});
+        {"Add_SS", "Add_MaxXp", "Add_CustomCode", "textInput_custom_code"});
+    row("summary", {}, 8, {"don_btn", "Gen_btn", "btn_preview_text"});
 }
 
 // Hidden and disabled controls are passed over, as are the help texts out of view.

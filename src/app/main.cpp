@@ -27,9 +27,8 @@ int main(int argc, char *argv[])
     QCoreApplication::addLibraryPath(program_directory(argv[0]));
     const ResourceBundle resources;
     QApplication app(argc, argv);
-    // The remembered folder lives in ~/.config/Quillmark/Quillmark.conf on Linux.
+    // The remembered folder lives in ~/.config/Quillmark/quillmark.conf on Linux.
     QApplication::setOrganizationName(QStringLiteral("Quillmark"));
-    QApplication::setApplicationName(QStringLiteral("Quillmark"));
     install_font_fallbacks();
     set_application_identity();
     MainWindow window;

@@ -4,8 +4,9 @@
 #include "dialogs/game_ini_preview.h"
 #include "ui_game_ini_preview.h"
 
+#include "gameini/game_ini_encoding.h"
+#include "gameini/game_ini_merge.h"
 #include "mainwindow/last_used_folder.h"
-#include "output/game_ini_merge.h"
 
 #include <QClipboard>
 #include <QFileDialog>
@@ -56,18 +57,18 @@ MergeOutcome merge_into_game_ini(const QString &name, const GameIniChoices &choi
     if (!file.open(QIODevice::ReadOnly))
         return failed(file.errorString());
     const QByteArray old = file.readAll();
-    // The lines of UTF-16 text cannot be told apart byte by byte.
-    if (old.startsWith("\xFF\xFE") || old.startsWith("\xFE\xFF"))
-        return failed(GameIniPreview::tr("it is UTF-16 text; only ASCII or UTF-8 is read"));
-    const QByteArray merged =
-        merge_level_lines(old, game_ini_text(level_lines).bytes, choices.max_xp_overrides);
+    auto decoded = decode_game_ini(old);
+    if (const auto *refusal = std::get_if<QString>(&decoded))
+        return failed(*refusal);
+    const auto &text = std::get<DecodedGameIni>(decoded);
+    const GameIniMerge merged = merge_level_progression(text.text, level_lines);
     const QString backup = name + QStringLiteral(".bak");
     QString reason;
-    if (!save(backup, old, reason) || !save(name, merged, reason))
+    if (!save(backup, old, reason) ||
+        !save(name, encode_game_ini(merged.text, text.encoding), reason))
         return failed(reason);
-    return {true, GameIniPreview::tr("The level lines are merged into %1.\nThe file as it was "
-                                     "is kept as %2.")
-                      .arg(name, QFileInfo(backup).fileName())};
+    return {true, GameIniPreview::tr("Merged into %1: %2.\nThe file as it was is kept as %3.")
+                      .arg(name, merge_summary(merged.report), QFileInfo(backup).fileName())};
 }
 
 } // namespace
