@@ -1,6 +1,10 @@
+#include "files/user_file.h"
 #include "output/game_ini_check.h"
+#include "output/game_ini_file.h"
 #include "output/game_ini_merge.h"
 #include "output/game_ini_text.h"
+
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -47,6 +51,50 @@ void BM_CheckLargest(benchmark::State &state)
         benchmark::DoNotOptimize(check_level_lines(file));
 }
 BENCHMARK(BM_CheckLargest)->Unit(benchmark::kMillisecond);
+
+// The largest Game.ini that is read: the largest one above, grown to just under 64 MiB with
+// engram overrides of a heavily modded server.
+class LargestFile
+{
+public:
+    LargestFile()
+    {
+        QByteArray file = largest_game_ini();
+        file += "[/script/shootergame.shootergamemode]\r\n";
+        const QByteArray entry = "OverrideNamedEngramEntries=(EngramClassName=\"EngramEntry_Mod";
+        const QByteArray rest = "\",EngramHidden=false,EngramPointsCost=3,EngramLevelRequirement="
+                                "12,RemoveEngramPreReq=false)\r\n";
+        for (int k = 0; file.size() + 200 < kGameIniMaxBytes; ++k)
+            file += entry + QByteArray::number(k) + rest;
+        name = folder.filePath(QStringLiteral("Game.ini"));
+        if (write_user_file(name, file))
+            std::abort();
+    }
+
+    QTemporaryDir folder;
+    QString name;
+};
+
+// --check on the largest file: reading through the file module and checking.
+void BM_CheckLargestFile(benchmark::State &state)
+{
+    const LargestFile largest;
+    for (auto _ : state) {
+        const BytesOrReason file = read_game_ini(largest.name);
+        benchmark::DoNotOptimize(check_level_lines(*file.bytes));
+    }
+}
+BENCHMARK(BM_CheckLargestFile)->Unit(benchmark::kMillisecond);
+
+// --merge-into the largest file: locked read, merge, backup and file written and synced.
+void BM_MergeIntoLargestFile(benchmark::State &state)
+{
+    const LargestFile largest;
+    const QByteArray lines = game_ini_text(largest_choices()).bytes;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(merge_into_file(largest.name, lines, true));
+}
+BENCHMARK(BM_MergeIntoLargestFile)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

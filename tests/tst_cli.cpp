@@ -69,6 +69,7 @@ private slots:
         QTest::addColumn<GameIniChoices>("choices");
 
         QTest::newRow("window defaults") << "" << GameIniChoices{};
+        QTest::newRow("-o - for standard output") << "-o -" << GameIniChoices{};
         GameIniChoices curve;
         curve.player = Player::ComplexCurve;
         curve.player_scale = 865.692;
@@ -123,6 +124,13 @@ private slots:
             "-o with --check: only one of -o, --merge-into and --check at a time");
         row("merge with custom code", "--merge-into Game.ini --custom-code code.txt",
             "--custom-code: not with --merge-into");
+        row("option for a file name", "-o --max-xp",
+            "-o: expected a file name, got '--max-xp'; a file whose name starts with - is "
+            "given as ./--max-xp");
+        row("help for a file name", "-o -h", "-o: expected a file name, got '-h'");
+        row("file name joined to -o", "-oh", "-oh: give the file name apart, as -o FILE");
+        row("standard input for a file name", "--check -",
+            "--check: expected a file name, got '-'");
     }
 
     // A refusal says why in one line on standard error and touches no file.

@@ -1,10 +1,10 @@
 #include "cli/run.h"
 
+#include "files/user_file.h"
 #include "output/game_ini_check.h"
-#include "output/game_ini_merge.h"
+#include "output/game_ini_file.h"
 
-#include <QFile>
-#include <QSaveFile>
+#include <QIODevice>
 #include <QTextCodec>
 
 namespace {
@@ -18,68 +18,55 @@ void say(QIODevice &err, const QString &message)
     err.write((QStringLiteral("quillmark-cli: ") + message + QLatin1Char('\n')).toLocal8Bit());
 }
 
-std::optional<QByteArray> read_file(const QString &name, QString &reason)
+int cannot_read(QIODevice &err, const QString &option, const QString &name, const QString &reason)
 {
-    QFile file(name);
-    if (!file.open(QIODevice::ReadOnly)) {
-        reason = file.errorString();
-        return std::nullopt;
-    }
-    return file.readAll();
+    say(err, QStringLiteral("%1: cannot read %2: %3").arg(option, name, reason));
+    return kBadInput;
 }
 
-// An existing Game.ini to merge into or check, refused unless it is ASCII or UTF-8: the lines
-// of a UTF-16 file cannot be told apart byte by byte.
-std::optional<QByteArray> read_game_ini(const QString &option, const QString &name, QIODevice &err)
+int cannot_write(QIODevice &err, const QString &name, const QString &reason)
 {
-    QString reason;
-    const auto bytes = read_file(name, reason);
-    if (!bytes)
-        say(err, QStringLiteral("%1: cannot read %2: %3").arg(option, name, reason));
-    else if (bytes->startsWith("\xFF\xFE") || bytes->startsWith("\xFE\xFF"))
-        say(err,
-            QStringLiteral("%1: %2 is UTF-16 text; only ASCII or UTF-8 is read").arg(option, name));
-    else
-        return bytes;
-    return std::nullopt;
+    say(err, QStringLiteral("cannot write %1: %2").arg(name, reason));
+    return kFailed;
 }
 
-// Replaces the file only once the whole text is on disk.
-bool save(const QString &name, const QByteArray &bytes, QIODevice &err)
+int print(const QByteArray &text, QIODevice &err)
 {
-    QSaveFile file(name);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return true;
-    say(err, QStringLiteral("cannot write %1: %2").arg(name, file.errorString()));
-    return false;
+    const auto failed = write_standard_output(text);
+    return failed ? cannot_write(err, QStringLiteral("standard output"), *failed) : kDone;
 }
 
-int check(const QString &name, QIODevice &out, QIODevice &err)
+int check(const QString &name, QIODevice &err)
 {
-    const auto bytes = read_game_ini(QStringLiteral("--check"), name, err);
-    if (!bytes)
-        return kBadInput;
+    const BytesOrReason file = read_game_ini(name);
+    if (!file.bytes)
+        return cannot_read(err, QStringLiteral("--check"), name, file.reason);
     bool errors = false;
-    for (const IniProblem &problem : check_level_lines(*bytes)) {
+    QString report;
+    for (const IniProblem &problem : check_level_lines(*file.bytes)) {
         const bool error = problem.severity == IniProblem::Error;
         errors = errors || error;
         const QString severity = error ? QStringLiteral("error") : QStringLiteral("warning");
-        out.write(QStringLiteral("%1:%2: %3: %4\n")
-                      .arg(name, QString::number(problem.line), severity, problem.message)
-                      .toLocal8Bit());
+        report += QStringLiteral("%1:%2: %3: %4\n")
+                      .arg(name, QString::number(problem.line), severity, problem.message);
     }
-    return errors ? kFailed : kDone;
+    const int printed = print(report.toLocal8Bit(), err);
+    return printed != kDone ? printed : errors ? kFailed : kDone;
 }
 
 int merge(const QString &name, const QByteArray &level_lines, bool replace_caps, QIODevice &err)
 {
-    const auto old = read_game_ini(QStringLiteral("--merge-into"), name, err);
-    if (!old)
-        return kBadInput;
-    const QByteArray merged = merge_level_lines(*old, level_lines, replace_caps);
-    // The old file is safe in FILE.bak before FILE is touched.
-    return save(name + QStringLiteral(".bak"), *old, err) && save(name, merged, err) ? kDone
-                                                                                     : kFailed;
+    const FileEdit edit = merge_into_file(name, level_lines, replace_caps);
+    switch (edit.outcome) {
+    case FileEdit::Done:
+        return kDone;
+    case FileEdit::NotRead:
+    case FileEdit::Refused:
+        return cannot_read(err, QStringLiteral("--merge-into"), edit.file, edit.reason);
+    case FileEdit::NotWritten:
+        break;
+    }
+    return cannot_write(err, edit.file, edit.reason);
 }
 
 } // namespace
@@ -113,21 +100,18 @@ std::optional<QString> custom_code_from_file(const QByteArray &bytes)
     return text;
 }
 
-int run(const CliOptions &options, QIODevice &out, QIODevice &err)
+int run(const CliOptions &options, QIODevice &err)
 {
     if (options.mode == CliOptions::Mode::Check)
-        return check(options.target_file, out, err);
+        return check(options.target_file, err);
 
     GameIniChoices choices = options.choices;
     if (choices.custom_code_enabled) {
-        QString reason;
-        const auto bytes = read_file(options.custom_code_file, reason);
-        if (!bytes) {
-            say(err, QStringLiteral("--custom-code: cannot read %1: %2")
-                         .arg(options.custom_code_file, reason));
-            return kBadInput;
-        }
-        const auto code = custom_code_from_file(*bytes);
+        const BytesOrReason file = read_user_file(options.custom_code_file, kCustomCodeMaxBytes);
+        if (!file.bytes)
+            return cannot_read(err, QStringLiteral("--custom-code"), options.custom_code_file,
+                               file.reason);
+        const auto code = custom_code_from_file(*file.bytes);
         if (!code) {
             say(err, QStringLiteral("--custom-code: %1 is not UTF-8 text")
                          .arg(options.custom_code_file));
@@ -140,6 +124,7 @@ int run(const CliOptions &options, QIODevice &out, QIODevice &err)
     if (options.mode == CliOptions::Mode::Merge)
         return merge(options.target_file, text, choices.max_xp_overrides, err);
     if (options.output_file.isEmpty())
-        return out.write(text) == text.size() ? kDone : kFailed;
-    return save(options.output_file, text, err) ? kDone : kFailed;
+        return print(text, err);
+    const auto failed = write_user_file(options.output_file, text);
+    return failed ? cannot_write(err, options.output_file, *failed) : kDone;
 }
