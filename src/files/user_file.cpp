@@ -55,7 +55,7 @@ std::optional<QString> not_regular(mode_t mode)
                        : S_ISCHR(mode) || S_ISBLK(mode) ? "a device"
                        : S_ISFIFO(mode)                 ? "a FIFO"
                        : S_ISSOCK(mode)                 ? "a socket"
-                                                        : "no file";
+                                                        : "something else";
     return QStringLiteral("it is %1, not a regular file").arg(QLatin1String(kind));
 }
 
@@ -148,6 +148,7 @@ BytesOrReason read_open_file(int fd, qint64 max_bytes)
 bool keep_owner_and_mode(int fd, const struct stat *old)
 {
     if (!old) {
+        // The umask can only be read by setting it; it is put back at once.
         const mode_t mask = ::umask(0);
         ::umask(mask);
         return ::fchmod(fd, 0666 & ~mask) == 0;
