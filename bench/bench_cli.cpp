@@ -1,10 +1,14 @@
 // SPDX-FileCopyrightText: Quillmark contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "files/user_file.h"
 #include "gameini/game_ini_check.h"
 #include "gameini/game_ini_encoding.h"
+#include "gameini/game_ini_file.h"
 #include "gameini/game_ini_merge.h"
 #include "output/game_ini_text.h"
+
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -83,6 +87,51 @@ void BM_Check64MiB(benchmark::State &state)
             check_level_lines(std::get<DecodedGameIni>(decode_game_ini(file)).text));
 }
 BENCHMARK(BM_Check64MiB)->Unit(benchmark::kMillisecond);
+
+// The largest Game.ini that is read: the largest one above, grown to just under 64 MiB with
+// engram overrides of a heavily modded server.
+class LargestFile
+{
+public:
+    LargestFile()
+    {
+        QByteArray file = largest_game_ini();
+        file += "[/script/shootergame.shootergamemode]\r\n";
+        const QByteArray entry = "OverrideNamedEngramEntries=(EngramClassName=\"EngramEntry_Mod";
+        const QByteArray rest = "\",EngramHidden=false,EngramPointsCost=3,EngramLevelRequirement="
+                                "12,RemoveEngramPreReq=false)\r\n";
+        for (int k = 0; file.size() + 200 < kGameIniMaxBytes; ++k)
+            file += entry + QByteArray::number(k) + rest;
+        name = folder.filePath(QStringLiteral("Game.ini"));
+        if (write_user_file(name, file))
+            std::abort();
+    }
+
+    QTemporaryDir folder;
+    QString name;
+};
+
+// --check on the largest file: reading through the file module and checking.
+void BM_CheckLargestFile(benchmark::State &state)
+{
+    const LargestFile largest;
+    for (auto _ : state) {
+        const GameIniRead read = read_game_ini(largest.name);
+        benchmark::DoNotOptimize(check_level_lines(read.file->text));
+    }
+}
+BENCHMARK(BM_CheckLargestFile)->Unit(benchmark::kMillisecond);
+
+// --merge-into the largest file: locked read, merge, backup and file written and synced.
+void BM_MergeIntoLargestFile(benchmark::State &state)
+{
+    const LargestFile largest;
+    GameIniChoices choices = largest_choices();
+    choices.max_xp_overrides = true;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(merge_into_file(largest.name, choices));
+}
+BENCHMARK(BM_MergeIntoLargestFile)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

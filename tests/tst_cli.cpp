@@ -74,6 +74,7 @@ private slots:
         QTest::addColumn<GameIniChoices>("choices");
 
         QTest::newRow("window defaults") << "" << GameIniChoices{};
+        QTest::newRow("-o - for standard output") << "-o -" << GameIniChoices{};
         GameIniChoices curve;
         curve.player = Player::ComplexCurve;
         curve.player_scale = 865.692;
@@ -131,6 +132,13 @@ private slots:
         row("diff without a merge", "--diff -o out.ini", "--diff: only with --merge-into");
         row("UTF-16 without a byte-order mark", "--check Utf16.ini",
             "--check: cannot read Utf16.ini: the text is UTF-16 LE without a byte-order mark");
+        row("option for a file name", "-o --max-xp",
+            "-o: expected a file name, got '--max-xp'; a file whose name starts with - is "
+            "given as ./--max-xp");
+        row("help for a file name", "-o -h", "-o: expected a file name, got '-h'");
+        row("file name joined to -o", "-oh", "-oh: give the file name apart, as -o FILE");
+        row("standard input for a file name", "--check -",
+            "--check: expected a file name, got '-'");
     }
 
     // A refusal says why in one line on standard error and touches no file.

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: Quillmark contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "file_faults.h"
 #include "mainwindow/mainwindow.h"
 #include "mainwindow/resource_bundle.h"
 #include "output/game_ini_text.h"
@@ -14,13 +15,9 @@
 
 static const ResourceBundle resources;
 
-namespace {
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
+Q_DECLARE_METATYPE(Fixture)
 
+namespace {
 QStringList lines(const QByteArray &text)
 {
     return QString::fromUtf8(text).split(QStringLiteral("\r\n"));
@@ -40,6 +37,8 @@ private slots:
     void unwritable_location_reports_error();
     void existing_file_survives_a_failed_write();
     void existing_file_is_replaced();
+    void saving_over_a_fault_data();
+    void saving_over_a_fault();
     void group_without_style_is_reported_and_writing_goes_on();
     void save_dialog_starts_in_the_folder_last_saved_to();
 
@@ -179,6 +178,49 @@ void TestGenerate::existing_file_is_replaced()
     GameIniChoices choices;
     choices.section_header = false;
     QCOMPARE(contents(path), game_ini_text(choices).bytes);
+}
+
+void TestGenerate::saving_over_a_fault_data()
+{
+    QTest::addColumn<Fixture>("fixture");
+    QTest::addColumn<QString>("dialog");
+
+    QTest::newRow("full disk") << Fixture::FullDisk << "IOerr";
+    QTest::newRow("device") << Fixture::Device << "IOerr";
+    QTest::newRow("FIFO") << Fixture::Fifo << "IOerr";
+    QTest::newRow("nobody's 0640 file") << Fixture::NobodysFile << "thanxForUsing";
+}
+
+// A failed save shows IOerr and leaves the old file and its folder as they were; a stranger's
+// file that is replaced keeps its owner, group and mode.
+void TestGenerate::saving_over_a_fault()
+{
+    QFETCH(Fixture, fixture);
+    QFETCH(QString, dialog);
+    TestFolder own;
+    const QString skipped = own.prepare(fixture, QStringLiteral("Game.ini"));
+    if (!skipped.isEmpty())
+        QSKIP(qPrintable(skipped));
+    const QString path = own.file(QStringLiteral("Game.ini"));
+    FileState before = state_of(path);
+    const QStringList names = names_in(own.path());
+
+    MainWindow window;
+    window.show();
+    Operator user(path);
+    child<QPushButton>(window, "Gen_btn")->click();
+    QCOMPARE(user.seen, (QStringList{"QFileDialog", "QMessageBox", dialog}));
+    const QByteArray text = game_ini_text(GameIniChoices{}).bytes;
+    if (dialog == QLatin1String("IOerr")) {
+        QVERIFY(state_of(path).inode == before.inode);
+        if (S_ISREG(before.mode))
+            QCOMPARE(contents(path), kOldText);
+    } else {
+        QCOMPARE(contents(path), text);
+        before.size = text.size();
+    }
+    QVERIFY(state_of(path) == before);
+    QCOMPARE(names_in(own.path()), names);
 }
 
 void TestGenerate::group_without_style_is_reported_and_writing_goes_on()

@@ -17,6 +17,7 @@ using Engram = GameIniChoices::Engram;
 
 const QString kProgram = QStringLiteral("quillmark-cli");
 const QString kPlayerStock = QStringLiteral("player-stock");
+const QString kStandard = QStringLiteral("-"); // -o -: standard output
 
 template <typename Style> struct NamedStyle {
     const char *name;
@@ -144,12 +145,14 @@ QString dashed(const QCommandLineOption &option)
 class Reader
 {
 public:
-    explicit Reader(const QStringList &arguments)
+    explicit Reader(const QStringList &arguments) : arguments(arguments)
     {
-        parser.addOptions({o.help, o.version, o.output, o.merge, o.diff, o.check, o.player,
-                           o.player_levels, o.player_scale, o.engram, o.engram_reverse,
-                           o.engram_levels, o.engram_scale, o.creature, o.creature_levels,
-                           o.creature_scale, o.no_header, o.custom_code, o.max_xp});
+        parser_options = {o.help,         o.version,     o.output,          o.merge,
+                          o.diff,         o.check,       o.player,          o.player_levels,
+                          o.player_scale, o.engram,      o.engram_reverse,  o.engram_levels,
+                          o.engram_scale, o.creature,    o.creature_levels, o.creature_scale,
+                          o.no_header,    o.custom_code, o.max_xp};
+        parser.addOptions(parser_options);
         parsed = parser.parse(arguments);
     }
 
@@ -191,12 +194,49 @@ private:
                 return refuse(QStringLiteral("%1 given more than once").arg(dashed(name)));
         }
         for (const QCommandLineOption *file : {&o.output, &o.merge, &o.check, &o.custom_code}) {
-            if (parser.isSet(*file) && parser.values(*file).contains(QString()))
-                return refuse(QStringLiteral("%1: expected a file name").arg(dashed(*file)));
+            for (const QString &name : parser.values(*file)) {
+                if (name.isEmpty())
+                    return refuse(QStringLiteral("%1: expected a file name").arg(dashed(*file)));
+                // A leading dash is an option that took the place of the file name; "-o -"
+                // alone names standard output.
+                if (name.startsWith(QLatin1Char('-')) && !(file == &o.output && name == kStandard))
+                    return refuse(QStringLiteral("%1: expected a file name, got '%2'; a file "
+                                                 "whose name starts with - is given as ./%2")
+                                      .arg(dashed(*file), name));
+            }
+        }
+        return read_apart_output();
+    }
+
+    // "-oh" would write a file named "h" where "-o -h" was meant: the file name stands apart.
+    bool read_apart_output()
+    {
+        for (int i = 1; i < arguments.size() && arguments[i] != QLatin1String("--"); ++i) {
+            const QString &argument = arguments[i];
+            if (argument.startsWith(QLatin1String("-o")) && argument.size() > 2)
+                return refuse(
+                    QStringLiteral("%1: give the file name apart, as -o FILE").arg(argument));
+            if (takes_value(argument))
+                ++i;
         }
         if (parser.isSet(o.diff) && !parser.isSet(o.merge))
             return refuse(QStringLiteral("--diff: only with --merge-into, whose changes it shows"));
         return true;
+    }
+
+    // An option given without "=" whose value is the next argument.
+    bool takes_value(const QString &argument) const
+    {
+        if (argument == QLatin1String("-o"))
+            return true;
+        if (!argument.startsWith(QLatin1String("--")) || argument.contains(QLatin1Char('=')))
+            return false;
+        const QString name = argument.mid(2);
+        for (const QCommandLineOption &option : parser_options) {
+            if (option.names().contains(name))
+                return !option.valueName().isEmpty();
+        }
+        return false;
     }
 
     bool read_mode()
@@ -229,7 +269,7 @@ private:
                                                  "file's own header and lines")
                                       .arg(dashed(*refused)));
             }
-        } else {
+        } else if (parser.value(o.output) != kStandard) {
             options.output_file = parser.value(o.output);
         }
         options.choices.section_header =
@@ -395,6 +435,8 @@ private:
     }
 
     Options o;
+    const QStringList arguments;
+    QList<QCommandLineOption> parser_options;
     QCommandLineParser parser;
     bool parsed = false;
     CommandLine command;
@@ -471,14 +513,17 @@ QString help_text()
                "use are refused.\n"
                "\n"
                "Output:\n"
-               "  -o FILE              write FILE (standard output without -o), replacing it "
-               "only\n"
-               "                       once the whole text is written\n"
+               "  -o FILE              write FILE (standard output without -o or with -o -),\n"
+               "                       replacing it only once the whole text is on disk, with "
+               "its\n"
+               "                       owner and mode kept\n"
                "  --merge-into FILE    replace the level lines in FILE, keeping every other "
                "byte;\n"
-               "                       the old file stays as FILE.bak. Give it once per file "
-               "to\n"
-               "                       merge several; a line per file says what was done\n"
+               "                       the old file stays as FILE.bak; merges of one file wait "
+               "for\n"
+               "                       each other. Give it once per file to merge several; a "
+               "line\n"
+               "                       per file says what was done\n"
                "  --diff               with --merge-into: print what would change as a unified "
                "diff\n"
                "                       and write nothing\n"
@@ -487,9 +532,17 @@ QString help_text()
                "  -h, --help           show this text\n"
                "  --version            show the version\n"
                "\n"
-               "Exit status: 0 done; 1 --check found an error, or a file could not be written;\n"
-               "2 bad input, and nothing was written. Several --merge-into: the worst of their\n"
-               "statuses, each file merged or left alone on its own.\n")
+               "A file whose name starts with - is given as ./-NAME. Game.ini files up to 64 "
+               "MiB and\n"
+               "custom code up to 1 MiB are read.\n"
+               "\n"
+               "Exit status: 0 done; 1 --check found an error, or a file could not be written "
+               "(it\n"
+               "keeps its old text); 2 bad input or an unreadable file, and nothing was "
+               "written.\n"
+               "Several --merge-into: the worst of their statuses, each file merged or left alone "
+               "on\n"
+               "its own.\n")
         .arg(names(kPlayerStyles).join(QStringLiteral(", ")),
              scale_ranges(kPlayerStyles, player_scale_range),
              names(kEngramStyles).join(QStringLiteral(", ")),

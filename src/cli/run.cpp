@@ -3,14 +3,13 @@
 
 #include "cli/run.h"
 
+#include "files/user_file.h"
 #include "gameini/game_ini_check.h"
-#include "gameini/game_ini_encoding.h"
-#include "gameini/game_ini_merge.h"
+#include "gameini/game_ini_file.h"
 #include "gameini/ini_lines.h"
 #include "gameini/unified_diff.h"
 
-#include <QFile>
-#include <QSaveFile>
+#include <QIODevice>
 #include <QTextCodec>
 
 #include <algorithm>
@@ -27,65 +26,40 @@ void say(QIODevice &err, const QString &message)
     err.write((QStringLiteral("quillmark-cli: ") + message + QLatin1Char('\n')).toLocal8Bit());
 }
 
-std::optional<QByteArray> read_file(const QString &name, QString &reason)
+int cannot_read(QIODevice &err, const QString &option, const QString &name, const QString &reason)
 {
-    QFile file(name);
-    if (!file.open(QIODevice::ReadOnly)) {
-        reason = file.errorString();
-        return std::nullopt;
-    }
-    return file.readAll();
+    say(err, QStringLiteral("%1: cannot read %2: %3").arg(option, name, reason));
+    return kBadInput;
 }
 
-// An existing Game.ini to merge into or check, as it is stored.
-std::optional<QByteArray> read_game_ini(const QString &option, const QString &name, QIODevice &err)
+int cannot_write(QIODevice &err, const QString &name, const QString &reason)
 {
-    QString reason;
-    const auto bytes = read_file(name, reason);
-    if (!bytes)
-        say(err, QStringLiteral("%1: cannot read %2: %3").arg(option, name, reason));
-    return bytes;
+    say(err, QStringLiteral("cannot write %1: %2").arg(name, reason));
+    return kFailed;
 }
 
-// The file's text as UTF-8, or nothing when its encoding is refused.
-std::optional<DecodedGameIni> decoded(const QString &option, const QString &name,
-                                      const QByteArray &bytes, QIODevice &err)
+int print(const QByteArray &text, QIODevice &err)
 {
-    auto decoded = decode_game_ini(bytes);
-    if (const auto *refusal = std::get_if<QString>(&decoded)) {
-        say(err, QStringLiteral("%1: cannot read %2: %3").arg(option, name, *refusal));
-        return std::nullopt;
-    }
-    return std::get<DecodedGameIni>(std::move(decoded));
+    const auto failed = write_standard_output(text);
+    return failed ? cannot_write(err, QStringLiteral("standard output"), *failed) : kDone;
 }
 
-// Replaces the file only once the whole text is on disk.
-bool save(const QString &name, const QByteArray &bytes, QIODevice &err)
+int check(const QString &name, QIODevice &err)
 {
-    QSaveFile file(name);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return true;
-    say(err, QStringLiteral("cannot write %1: %2").arg(name, file.errorString()));
-    return false;
-}
-
-int check(const QString &name, QIODevice &out, QIODevice &err)
-{
-    const QString option = QStringLiteral("--check");
-    const auto bytes = read_game_ini(option, name, err);
-    const auto file = bytes ? decoded(option, name, *bytes, err) : std::nullopt;
-    if (!file)
-        return kBadInput;
+    const GameIniRead read = read_game_ini(name);
+    if (!read.file)
+        return cannot_read(err, QStringLiteral("--check"), name, read.reason);
     bool errors = false;
-    for (const IniProblem &problem : check_level_lines(file->text)) {
+    QString report;
+    for (const IniProblem &problem : check_level_lines(read.file->text)) {
         const bool error = problem.severity == IniProblem::Error;
         errors = errors || error;
         const QString severity = error ? QStringLiteral("error") : QStringLiteral("warning");
-        out.write(QStringLiteral("%1:%2: %3: %4\n")
-                      .arg(name, QString::number(problem.line), severity, problem.message)
-                      .toLocal8Bit());
+        report += QStringLiteral("%1:%2: %3: %4\n")
+                      .arg(name, QString::number(problem.line), severity, problem.message);
     }
-    return errors ? kFailed : kDone;
+    const int printed = print(report.toLocal8Bit(), err);
+    return printed != kDone ? printed : errors ? kFailed : kDone;
 }
 
 // A line of the file for a report, cut short when it is long.
@@ -128,36 +102,42 @@ void report_merge(const QString &name, const GameIniMergeReport &report, QIODevi
         err.write((line + QLatin1Char('\n')).toLocal8Bit());
 }
 
-int merge(const QString &name, const GameIniChoices &choices, bool diff_only, QIODevice &out,
-          QIODevice &err)
+// What merging into `name` would change, as a unified diff; nothing is written.
+int diff(const QString &name, const GameIniChoices &choices, QIODevice &err)
 {
-    const QString option = QStringLiteral("--merge-into");
-    const auto old = read_game_ini(option, name, err);
-    const auto file = old ? decoded(option, name, *old, err) : std::nullopt;
-    if (!file)
-        return kBadInput;
-    const GameIniMerge merged = merge_level_progression(file->text, choices);
-    if (diff_only) {
-        const QByteArray diff = unified_diff(file->text, merged.text, name);
-        return out.write(diff) == diff.size() ? kDone : kFailed;
+    const GameIniRead read = read_game_ini(name);
+    if (!read.file)
+        return cannot_read(err, QStringLiteral("--merge-into"), name, read.reason);
+    const GameIniMerge merged = merge_level_progression(read.file->text, choices);
+    return print(unified_diff(read.file->text, merged.text, name), err);
+}
+
+int merge(const QString &name, const GameIniChoices &choices, QIODevice &err)
+{
+    const GameIniFileMerge merged = merge_into_file(name, choices);
+    switch (merged.edit.outcome) {
+    case FileEdit::Done:
+        report_merge(name, merged.merge->report, err);
+        say(err, QStringLiteral("merged into %1: %2; the old file is %3")
+                     .arg(name, merge_summary(merged.merge->report), backup_name(name)));
+        return kDone;
+    case FileEdit::NotRead:
+    case FileEdit::Refused:
+        return cannot_read(err, QStringLiteral("--merge-into"), merged.edit.file,
+                           merged.edit.reason);
+    case FileEdit::NotWritten:
+        break;
     }
-    report_merge(name, merged.report, err);
-    // The old file is safe in FILE.bak before FILE is touched.
-    const QString backup = name + QStringLiteral(".bak");
-    if (!save(backup, *old, err) || !save(name, encode_game_ini(merged.text, file->encoding), err))
-        return kFailed;
-    say(err, QStringLiteral("merged into %1: %2; the old file is %3")
-                 .arg(name, merge_summary(merged.report), backup));
-    return kDone;
+    return cannot_write(err, merged.edit.file, merged.edit.reason);
 }
 
 // Each file on its own; the status is the worst of them.
-int merge_all(const CliOptions &options, const GameIniChoices &choices, QIODevice &out,
-              QIODevice &err)
+int merge_all(const CliOptions &options, const GameIniChoices &choices, QIODevice &err)
 {
     int status = kDone;
     for (const QString &name : options.merge_files)
-        status = std::max(status, merge(name, choices, options.diff_only, out, err));
+        status = std::max(status,
+                          options.diff_only ? diff(name, choices, err) : merge(name, choices, err));
     return status;
 }
 
@@ -192,21 +172,18 @@ std::optional<QString> custom_code_from_file(const QByteArray &bytes)
     return text;
 }
 
-int run(const CliOptions &options, QIODevice &out, QIODevice &err)
+int run(const CliOptions &options, QIODevice &err)
 {
     if (options.mode == CliOptions::Mode::Check)
-        return check(options.target_file, out, err);
+        return check(options.target_file, err);
 
     GameIniChoices choices = options.choices;
     if (choices.custom_code_enabled) {
-        QString reason;
-        const auto bytes = read_file(options.custom_code_file, reason);
-        if (!bytes) {
-            say(err, QStringLiteral("--custom-code: cannot read %1: %2")
-                         .arg(options.custom_code_file, reason));
-            return kBadInput;
-        }
-        const auto code = custom_code_from_file(*bytes);
+        const BytesOrReason file = read_user_file(options.custom_code_file, kCustomCodeMaxBytes);
+        if (!file.bytes)
+            return cannot_read(err, QStringLiteral("--custom-code"), options.custom_code_file,
+                               file.reason);
+        const auto code = custom_code_from_file(*file.bytes);
         if (!code) {
             say(err, QStringLiteral("--custom-code: %1 is not UTF-8 text")
                          .arg(options.custom_code_file));
@@ -215,9 +192,10 @@ int run(const CliOptions &options, QIODevice &out, QIODevice &err)
         choices.custom_code = *code;
     }
     if (options.mode == CliOptions::Mode::Merge)
-        return merge_all(options, choices, out, err);
+        return merge_all(options, choices, err);
     const QByteArray text = game_ini_text(choices).bytes;
     if (options.output_file.isEmpty())
-        return out.write(text) == text.size() ? kDone : kFailed;
-    return save(options.output_file, text, err) ? kDone : kFailed;
+        return print(text, err);
+    const auto failed = write_user_file(options.output_file, text);
+    return failed ? cannot_write(err, options.output_file, *failed) : kDone;
 }

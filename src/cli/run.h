@@ -12,9 +12,9 @@
 
 class QIODevice;
 
-// Carries out parsed options: writes the text (to `out` without -o), merges it into a file or
-// checks one. Messages go to `err`. Returns the exit status.
-int run(const CliOptions &options, QIODevice &out, QIODevice &err);
+// Carries out parsed options: writes the text (to standard output without -o), merges it into a
+// file or checks one. Messages go to `err`. Returns the exit status.
+int run(const CliOptions &options, QIODevice &err);
 
 // The custom code as the window's text editor would hold it after being given the file's
 // text; nothing when the file is not UTF-8.

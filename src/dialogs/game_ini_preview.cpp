@@ -4,8 +4,7 @@
 #include "dialogs/game_ini_preview.h"
 #include "ui_game_ini_preview.h"
 
-#include "gameini/game_ini_encoding.h"
-#include "gameini/game_ini_merge.h"
+#include "gameini/game_ini_file.h"
 #include "mainwindow/last_used_folder.h"
 
 #include <QClipboard>
@@ -13,7 +12,6 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
-#include <QSaveFile>
 #include <QTimer>
 
 namespace {
@@ -30,45 +28,22 @@ struct MergeOutcome {
     QString message;
 };
 
-bool save(const QString &name, const QByteArray &bytes, QString &reason)
-{
-    QSaveFile file(name);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return true;
-    reason = file.errorString();
-    return false;
-}
-
-// The dialog's whole merge: puts the level lines of `choices` into the Game.ini `name`, keeping
-// the file as it was in NAME.bak. The file keeps its own section header, and custom code is
-// never merged.
+// Puts the level lines of `choices` into the Game.ini `name` with the command line's merge,
+// which keeps the file's own section header and the old file as NAME.bak; custom code is never
+// merged.
 MergeOutcome merge_into_game_ini(const QString &name, const GameIniChoices &choices)
 {
-    GameIniChoices level_lines = choices;
-    level_lines.section_header = false;
-    level_lines.custom_code_enabled = false;
-
-    const auto failed = [&name](const QString &reason) {
-        return MergeOutcome{false, GameIniPreview::tr("%1 was not changed: %2.").arg(name, reason)};
-    };
-    QFile file(name);
-    if (!QFileInfo(name).isFile())
-        return failed(GameIniPreview::tr("it is not a regular file"));
-    if (!file.open(QIODevice::ReadOnly))
-        return failed(file.errorString());
-    const QByteArray old = file.readAll();
-    auto decoded = decode_game_ini(old);
-    if (const auto *refusal = std::get_if<QString>(&decoded))
-        return failed(*refusal);
-    const auto &text = std::get<DecodedGameIni>(decoded);
-    const GameIniMerge merged = merge_level_progression(text.text, level_lines);
-    const QString backup = name + QStringLiteral(".bak");
-    QString reason;
-    if (!save(backup, old, reason) ||
-        !save(name, encode_game_ini(merged.text, text.encoding), reason))
-        return failed(reason);
+    const GameIniFileMerge merged = merge_into_file(name, choices);
+    if (merged.edit.outcome != FileEdit::Done) {
+        // The failure may be the backup's rather than the file's own.
+        const QString reason = merged.edit.file == name
+                                   ? merged.edit.reason
+                                   : merged.edit.file + QStringLiteral(": ") + merged.edit.reason;
+        return {false, GameIniPreview::tr("%1 was not changed: %2.").arg(name, reason)};
+    }
     return {true, GameIniPreview::tr("Merged into %1: %2.\nThe file as it was is kept as %3.")
-                      .arg(name, merge_summary(merged.report), QFileInfo(backup).fileName())};
+                      .arg(name, merge_summary(merged.merge->report),
+                           QFileInfo(backup_name(name)).fileName())};
 }
 
 } // namespace

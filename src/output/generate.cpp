@@ -10,11 +10,11 @@
 #include "dialogs/show_dialog.h"
 #include "dialogs/thanxforusing.h"
 #include "dialogs/unexpectederror.h"
+#include "files/user_file.h"
 #include "mainwindow/last_used_folder.h"
 #include "output/game_ini_text.h"
 
 #include <QFileDialog>
-#include <QSaveFile>
 
 void MainWindow::on_Gen_btn_clicked()
 {
@@ -37,11 +37,9 @@ void MainWindow::on_Gen_btn_clicked()
     for (std::size_t i = 0; i < text.groups_without_style.size(); ++i)
         show_dialog<unexpectederror>();
 
-    // The old file is replaced only once the whole new text is on disk.
-    QSaveFile file(file_name);
-    const bool written = file.open(QIODevice::WriteOnly) &&
-                         file.write(text.bytes) == text.bytes.size() && file.commit();
-    if (!written) {
+    // The old file is replaced only once the whole new text is on disk, so the success dialog
+    // never stands over a cut-short file.
+    if (write_user_file(file_name, text.bytes)) {
         show_dialog<IOerr>();
         return;
     }
