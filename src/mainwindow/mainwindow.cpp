@@ -6,6 +6,7 @@
 
 #include "dialogs/settings.h"
 #include "dialogs/show_dialog.h"
+#include "mainwindow/page_pictures.h"
 #include "mainwindow/window_drag.h"
 #include "mainwindow/window_placement.h"
 
@@ -29,6 +30,7 @@ MainWindow::MainWindow(QWidget *parent)
       player_xp_mark(nullptr), player_eng_mark(nullptr), dino_xp_mark(nullptr)
 {
     form->setupUi(this);
+    load_pictures_when_shown(*form->stackedWidget);
 
     form->GtT_con->hide();
     form->btn_prev_page->setEnabled(false);
