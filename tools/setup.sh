@@ -6,11 +6,11 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-# The fonts stand in for the Windows fonts the forms name; the last line checks the package
-# and the tree as a distribution would.
+# The fonts stand in for the Windows fonts the forms name; time measures bench/startup's memory;
+# the last line checks the package and the tree as a distribution would.
 packages=(build-essential cmake qtbase5-dev qtbase5-dev-tools libbenchmark-dev
           fonts-liberation2 fonts-lato fonts-yrsa-rasa fonts-dejavu-core fonts-urw-base35
-          file lintian appstream desktop-file-utils reuse)
+          file lintian appstream desktop-file-utils reuse time)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: Quillmark contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "app/quit_after_first_paint.h"
 #include "mainwindow/application_identity.h"
 #include "mainwindow/font_fallbacks.h"
 #include "mainwindow/mainwindow.h"
@@ -32,6 +33,7 @@ int main(int argc, char *argv[])
     install_font_fallbacks();
     set_application_identity();
     MainWindow window;
+    QuitAfterFirstPaint::watch_if_asked(window);
     window.show();
     return app.exec();
 }

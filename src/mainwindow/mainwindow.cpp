@@ -6,6 +6,8 @@
 
 #include "dialogs/settings.h"
 #include "dialogs/show_dialog.h"
+#include "mainwindow/page_pictures.h"
+#include "mainwindow/style_sheets_after_reparent.h"
 #include "mainwindow/window_drag.h"
 #include "mainwindow/window_placement.h"
 
@@ -28,7 +30,13 @@ MainWindow::MainWindow(QWidget *parent)
       saved_slider_dino_difficulty(0), saved_slider_dino_level(0), dino_locked_to_stock(false),
       player_xp_mark(nullptr), player_eng_mark(nullptr), dino_xp_mark(nullptr)
 {
-    form->setupUi(this);
+    {
+        // The form adds its pages to their stacks after their widgets have their sheets; the
+        // sheets are set once the pages are in place, so that each widget is polished once.
+        const StyleSheetsAfterReparent sheets_after_reparent(*this);
+        form->setupUi(this);
+    }
+    load_pictures_when_shown(*form->stackedWidget);
 
     form->GtT_con->hide();
     form->btn_prev_page->setEnabled(false);
