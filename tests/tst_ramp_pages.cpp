@@ -117,20 +117,19 @@ private slots:
     void out_of_date_preview_is_marked();
 };
 
-// Rows: the ramp's controls, the style button, a level count and a scaling value (0 keeps the
+// Rows: the ramp, the style button, a level count and a scaling value (0 keeps the
 // preset's), then the expected sample levels and values.
 void TestRampPages::experience_preview_data()
 {
-    QTest::addColumn<QString>("prefix");
+    QTest::addColumn<QString>("ramp");
     QTest::addColumn<QString>("style");
     QTest::addColumn<int>("levels");
     QTest::addColumn<double>("scaling");
     QTest::addColumn<Levels>("sample_levels");
     QTest::addColumn<Numbers>("values");
-    const auto row = [](const char *name, const char *prefix, const char *style, int levels,
+    const auto row = [](const char *name, const char *ramp, const char *style, int levels,
                         double scaling, const Levels &at, const Numbers &values) {
-        QTest::newRow(name) << QString(prefix) << QString(style) << levels << scaling << at
-                            << values;
+        QTest::newRow(name) << QString(ramp) << QString(style) << levels << scaling << at << values;
     };
     const Levels player{28, 57, 86, 115}, creature{17, 35, 53, 71};
     row("player exponential preset", "player", "player_mmo", 0, 0, player,
@@ -143,40 +142,40 @@ void TestRampPages::experience_preview_data()
         {85797, 2291686865., -1, -1});
     row("player linear at 10 levels", "player", "player_linear", 10, 1, {2, 5, 7, 10},
         {1000, 4000, 6000, 9000});
-    row("creature curve preset, factor 14", "dino", "dino_curve", 0, 0, creature,
+    row("creature curve preset, factor 14", "creature", "dino_curve", 0, 0, creature,
         {31535, 285425, 1006523, 2439773});
-    row("creature curve, 1450 rounds up to 15", "dino", "dino_curve", 0, 1450, creature,
+    row("creature curve, 1450 rounds up to 15", "creature", "dino_curve", 0, 1450, creature,
         {33788, 305813, 1078418, 2614043});
-    row("creature curve below 50, factor 0", "dino", "dino_curve", 0, 49.999, creature,
+    row("creature curve below 50, factor 0", "creature", "dino_curve", 0, 49.999, creature,
         {0, 0, 0, 0});
-    row("creature exponential past the limit", "dino", "dino_mmo", 150, 0, {37, 75, 112, 150},
+    row("creature exponential past the limit", "creature", "dino_mmo", 150, 0, {37, 75, 112, 150},
         {12611, 6955720, 144296786451., -1});
 }
 
 void TestRampPages::experience_preview()
 {
-    QFETCH(QString, prefix);
+    QFETCH(QString, ramp);
     QFETCH(QString, style);
     QFETCH(int, levels);
     QFETCH(double, scaling);
     QFETCH(Levels, sample_levels);
     QFETCH(Numbers, values);
-    const bool player = prefix == QLatin1String("player");
+    const Ramp &controls = kRamps[ramp];
     MainWindow window;
     child<QRadioButton>(window, style)->click();
     if (levels)
-        child<QSpinBox>(window, player ? "player_target_lvl" : "dino_target_level")
-            ->setValue(levels);
+        child<QSpinBox>(window, controls.levels)->setValue(levels);
     if (scaling > 0)
-        child<QDoubleSpinBox>(window, prefix + (player ? "_xp_difficulty" : "_difficulty"))
-            ->setValue(scaling);
-    child<QPushButton>(window, prefix + "_xp_refresh_button")->click();
+        child<QDoubleSpinBox>(window, controls.scaling)->setValue(scaling);
+    child<QPushButton>(window, controls.refresh)->click();
 
-    auto *table = child<QTableWidget>(window, player ? "estimated_player_xp" : "estimated_dino_xp");
+    auto *table = child<QTableWidget>(window, controls.table);
     QCOMPARE(column_texts(table, 0), as_text(sample_levels));
     QCOMPARE(column_texts(table, 1), as_text(values));
     QCOMPARE(table->item(3, 0)->textAlignment(), int(Qt::AlignCenter));
-    QCOMPARE(!child<QLabel>(window, "lbl_error_" + prefix)->isHidden(), values.contains(-1));
+    QCOMPARE(!child<QLabel>(window, ramp == "player" ? "lbl_error_player" : "lbl_error_dino")
+                  ->isHidden(),
+             values.contains(-1));
 }
 
 void TestRampPages::engram_preview_data()
