@@ -14,6 +14,30 @@
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
+#ifdef QUILLMARK_CLI
+#include <QProcess>
+
+struct CliOutcome {
+    int status = -1; // -1: it crashed or did not finish
+    QByteArray out;
+    QByteArray err;
+};
+
+// Runs quillmark-cli in `folder`. Arguments are separated by blanks; none needs one inside.
+inline CliOutcome run_cli(const QString &arguments, const QString &folder,
+                          const QString &standard_output = QString())
+{
+    QProcess cli;
+    cli.setWorkingDirectory(folder);
+    if (!standard_output.isEmpty())
+        cli.setStandardOutputFile(standard_output);
+    cli.start(QStringLiteral(QUILLMARK_CLI), arguments.split(QLatin1Char(' '), Qt::SkipEmptyParts));
+    if (!cli.waitForFinished(60000) || cli.exitStatus() != QProcess::NormalExit)
+        return {};
+    return {cli.exitCode(), cli.readAllStandardOutput(), cli.readAllStandardError()};
+}
+#endif
+
 // What a file in a test folder is before the program saves over it.
 enum class Fixture { Regular, FullDisk, ReadOnlyDisk, Device, Fifo, Folder, NobodysFile, Sparse };
 

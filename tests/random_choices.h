@@ -13,8 +13,6 @@
 
 Q_DECLARE_METATYPE(GameIniChoices)
 
-// Choices as the command line allows them: every style, level counts and scales within
-// range (and below the exponential limit, which is left out), skipped player ramps.
 // A scale within the style's range, in the spin box's three decimals.
 inline double random_scale(QRandomGenerator &random, const ScalingPreset &range)
 {

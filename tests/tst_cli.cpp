@@ -1,13 +1,12 @@
 // SPDX-FileCopyrightText: Quillmark contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "file_faults.h"
 #include "gameini/game_ini_encoding.h"
 #include "gameini/game_ini_merge.h"
 #include "gameini/unified_diff.h"
 #include "output/game_ini_text.h"
 
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QtTest>
 
 Q_DECLARE_METATYPE(GameIniChoices)
@@ -17,39 +16,7 @@ namespace {
 using Player = GameIniChoices::Player;
 using Engram = GameIniChoices::Engram;
 
-struct Outcome {
-    int status = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-// Arguments are separated by blanks; no test needs a blank inside one.
-Outcome run_cli(const QString &arguments, const QString &folder)
-{
-    QProcess cli;
-    cli.setWorkingDirectory(folder);
-    cli.start(QStringLiteral(QUILLMARK_CLI), arguments.split(QLatin1Char(' '), Qt::SkipEmptyParts));
-    if (!cli.waitForFinished(30000) || cli.exitStatus() != QProcess::NormalExit)
-        return {};
-    return {cli.exitCode(), cli.readAllStandardOutput(), cli.readAllStandardError()};
-}
-
-void write_file(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-}
-
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
 const QByteArray kHeader = "[/script/shootergame.shootergamemode]\r\n";
-const QByteArray kGameIni = "[ServerSettings]\r\nPort=7777\r\n"
-                            "[/Script/ShooterGame.ShooterGameMode]\r\nKillXPMultiplier=2.0\r\n";
 
 } // namespace
 
@@ -60,10 +27,10 @@ class TestCli : public QObject
 private slots:
     void help_and_version()
     {
-        const Outcome help = run_cli("--help", folder.path());
+        const CliOutcome help = run_cli("--help", folder.path());
         QCOMPARE(help.status, 0);
         QVERIFY(help.out.startsWith("Usage:\n  quillmark-cli [CHOICES] [-o FILE]"));
-        const Outcome version = run_cli("--version", folder.path());
+        const CliOutcome version = run_cli("--version", folder.path());
         QCOMPARE(version.status, 0);
         QCOMPARE(version.out, QByteArray("quillmark-cli " QUILLMARK_VERSION "\n"));
     }
@@ -82,23 +49,13 @@ private slots:
         curve.creature_scale = 0.5;
         QTest::newRow("= syntax, preset value, scale rounded to three decimals")
             << "--player=curve --creature=linear --creature-scale=0.4996" << curve;
-        GameIniChoices stock;
-        stock.player = Player::Stock;
-        stock.creature_locked_to_stock = stock.engram_reverse = stock.max_xp_overrides = true;
-        stock.player_levels = 50;
-        stock.engram = Engram::Linear;
-        stock.engram_scale = 63.987;
-        QTest::newRow("stock tables, reversed engram points, caps")
-            << "--player stock --creature player-stock --player-levels 50 --engram linear "
-               "--engram-reverse --max-xp"
-            << stock;
     }
 
     void text_for_choices()
     {
         QFETCH(QString, arguments);
         QFETCH(GameIniChoices, choices);
-        const Outcome outcome = run_cli(arguments, folder.path());
+        const CliOutcome outcome = run_cli(arguments, folder.path());
         QCOMPARE(outcome.err, QByteArray());
         QCOMPARE(outcome.status, 0);
         QCOMPARE(outcome.out, game_ini_text(choices).bytes);
@@ -147,10 +104,10 @@ private slots:
         QFETCH(QString, arguments);
         QFETCH(QString, message);
         QTemporaryDir own;
-        write_file(own.filePath("Game.ini"), kGameIni);
-        write_file(own.filePath("code.txt"), "A=1");
-        write_file(own.filePath("Utf16.ini"), QByteArray("A\0=\0\x31\0\r\0\n\0", 10));
-        const Outcome outcome = run_cli(arguments, own.path());
+        QVERIFY(put(own.filePath("Game.ini"), kOldText));
+        QVERIFY(put(own.filePath("code.txt"), "A=1"));
+        QVERIFY(put(own.filePath("Utf16.ini"), QByteArray("A\0=\0\x31\0\r\0\n\0", 10)));
+        const CliOutcome outcome = run_cli(arguments, own.path());
         const QString err = QString::fromLocal8Bit(outcome.err);
         QVERIFY2(err.startsWith("quillmark-cli: ") && err.contains(message) && err.count('\n') == 1,
                  qPrintable(err));
@@ -158,13 +115,13 @@ private slots:
         QCOMPARE(outcome.out, QByteArray());
         QCOMPARE(QDir(own.path()).entryList(QDir::Files),
                  (QStringList{"code.txt", "Game.ini", "Utf16.ini"}));
-        QCOMPARE(contents(own.filePath("Game.ini")), kGameIni);
+        QCOMPARE(contents(own.filePath("Game.ini")), kOldText);
     }
 
     void output_file_is_replaced_whole()
     {
-        write_file(folder.filePath("replaced.ini"), QByteArray(100000, 'x'));
-        const Outcome outcome = run_cli("--no-header -o replaced.ini", folder.path());
+        QVERIFY(put(folder.filePath("replaced.ini"), QByteArray(100000, 'x')));
+        const CliOutcome outcome = run_cli("--no-header -o replaced.ini", folder.path());
         QCOMPARE(outcome.status, 0);
         QCOMPARE(outcome.out + outcome.err, QByteArray());
         GameIniChoices choices;
@@ -173,8 +130,8 @@ private slots:
 
         // A name this long leaves no room for the temporary file written beside it.
         const QString name = QString(250, QLatin1Char('g')) + ".ini";
-        write_file(folder.filePath(name), "MaxPlayers=70\r\n");
-        const Outcome failed = run_cli("-o " + name, folder.path());
+        QVERIFY(put(folder.filePath(name), "MaxPlayers=70\r\n"));
+        const CliOutcome failed = run_cli("-o " + name, folder.path());
         QCOMPARE(failed.status, 1);
         QVERIFY(failed.err.startsWith("quillmark-cli: cannot write " + name.toUtf8()));
         QCOMPARE(contents(folder.filePath(name)), QByteArray("MaxPlayers=70\r\n"));
@@ -182,16 +139,16 @@ private slots:
 
     void merge_keeps_a_backup()
     {
-        write_file(folder.filePath("Game.ini"), kGameIni);
-        write_file(folder.filePath("Game.ini.bak"), "an older backup");
-        const Outcome outcome = run_cli("--max-xp --merge-into Game.ini", folder.path());
+        QVERIFY(put(folder.filePath("Game.ini"), kOldText));
+        QVERIFY(put(folder.filePath("Game.ini.bak"), "an older backup"));
+        const CliOutcome outcome = run_cli("--max-xp --merge-into Game.ini", folder.path());
         QCOMPARE(outcome.status, 0);
         QCOMPARE(outcome.out, QByteArray());
         GameIniChoices choices;
         choices.max_xp_overrides = true;
-        const GameIniMerge merged = merge_level_progression(kGameIni, choices);
+        const GameIniMerge merged = merge_level_progression(kOldText, choices);
         QCOMPARE(contents(folder.filePath("Game.ini")), merged.text);
-        QCOMPARE(contents(folder.filePath("Game.ini.bak")), kGameIni);
+        QCOMPARE(contents(folder.filePath("Game.ini.bak")), kOldText);
         QCOMPARE(outcome.err, "added Game.ini: OverrideMaxExperiencePointsPlayer=" +
                                   merged.report.caps[0].new_value +
                                   ", the new ramp's last value\n"
@@ -202,10 +159,10 @@ private slots:
                                   "file is Game.ini.bak\n");
 
         // Without a backup the operator's file is not touched.
-        write_file(folder.filePath("Other.ini"), kGameIni);
+        QVERIFY(put(folder.filePath("Other.ini"), kOldText));
         QVERIFY(QDir(folder.path()).mkdir("Other.ini.bak"));
         QCOMPARE(run_cli("--merge-into Other.ini", folder.path()).status, 1);
-        QCOMPARE(contents(folder.filePath("Other.ini")), kGameIni);
+        QCOMPARE(contents(folder.filePath("Other.ini")), kOldText);
     }
 
     // A cluster's maps: each file on its own, in its own encoding, a line for each, the worst
@@ -214,19 +171,19 @@ private slots:
     {
         QTemporaryDir own;
         const QByteArray stray = "OverridePlayerLevelEngramPoints=1\r\n";
-        write_file(own.filePath("A.ini"), stray + kGameIni);
-        const QByteArray utf16 = encode_game_ini(kGameIni, GameIniEncoding::Utf16BE);
-        write_file(own.filePath("B.ini"), utf16);
-        const Outcome outcome = run_cli(
+        QVERIFY(put(own.filePath("A.ini"), stray + kOldText));
+        const QByteArray utf16 = encode_game_ini(kOldText, GameIniEncoding::Utf16BE);
+        QVERIFY(put(own.filePath("B.ini"), utf16));
+        const CliOutcome outcome = run_cli(
             "--player-levels 20 --merge-into A.ini --merge-into Missing.ini --merge-into B.ini",
             own.path());
         QCOMPARE(outcome.status, 2);
         GameIniChoices choices;
         choices.player_levels = 20;
         QCOMPARE(contents(own.filePath("A.ini")),
-                 merge_level_progression(stray + kGameIni, choices).text);
+                 merge_level_progression(stray + kOldText, choices).text);
         QCOMPARE(contents(own.filePath("B.ini")),
-                 encode_game_ini(merge_level_progression(kGameIni, choices).text,
+                 encode_game_ini(merge_level_progression(kOldText, choices).text,
                                  GameIniEncoding::Utf16BE));
         QCOMPARE(contents(own.filePath("B.ini.bak")), utf16);
         const QList<QByteArray> lines = outcome.err.trimmed().split('\n');
@@ -243,20 +200,21 @@ private slots:
     void diff_writes_nothing()
     {
         QTemporaryDir own;
-        write_file(own.filePath("Game.ini"), kGameIni);
-        const Outcome outcome = run_cli("--engram stock --diff --merge-into Game.ini", own.path());
+        QVERIFY(put(own.filePath("Game.ini"), kOldText));
+        const CliOutcome outcome =
+            run_cli("--engram stock --diff --merge-into Game.ini", own.path());
         QCOMPARE(outcome.status, 0);
         QCOMPARE(outcome.err, QByteArray());
         GameIniChoices choices;
         choices.engram = Engram::Stock;
         QCOMPARE(
             outcome.out,
-            unified_diff(kGameIni, merge_level_progression(kGameIni, choices).text, "Game.ini"));
+            unified_diff(kOldText, merge_level_progression(kOldText, choices).text, "Game.ini"));
         QVERIFY(outcome.out.startsWith("--- Game.ini\n+++ Game.ini\n@@ -2,3 +2,5 @@\n"
                                        " Port=7777\n [/Script/ShooterGame.ShooterGameMode]\n "
                                        "KillXPMultiplier=2.0\n+LevelExperienceRampOverrides="));
         QCOMPARE(QDir(own.path()).entryList(QDir::Files), QStringList{"Game.ini"});
-        QCOMPARE(contents(own.filePath("Game.ini")), kGameIni);
+        QCOMPARE(contents(own.filePath("Game.ini")), kOldText);
     }
 
     void check_data()
@@ -286,8 +244,8 @@ private slots:
         QFETCH(QByteArray, file);
         QFETCH(int, status);
         QFETCH(QByteArray, report);
-        write_file(folder.filePath("Game.ini"), file);
-        const Outcome outcome = run_cli("--check Game.ini", folder.path());
+        QVERIFY(put(folder.filePath("Game.ini"), file));
+        const CliOutcome outcome = run_cli("--check Game.ini", folder.path());
         QCOMPARE(outcome.out, report);
         QCOMPARE(outcome.err, QByteArray());
         QCOMPARE(outcome.status, status);

@@ -8,7 +8,6 @@
 #include "gameini/game_ini_merge.h"
 #include "output/game_ini_text.h"
 
-#include <QProcess>
 #include <QtTest>
 
 #include <memory>
@@ -18,24 +17,6 @@
 Q_DECLARE_METATYPE(Fixture)
 
 namespace {
-
-struct Outcome {
-    int status = -1;
-    QByteArray err;
-};
-
-Outcome run_cli(const QString &arguments, const QString &folder,
-                const QString &standard_output = QString())
-{
-    QProcess cli;
-    cli.setWorkingDirectory(folder);
-    if (!standard_output.isEmpty())
-        cli.setStandardOutputFile(standard_output);
-    cli.start(QStringLiteral(QUILLMARK_CLI), arguments.split(QLatin1Char(' '), Qt::SkipEmptyParts));
-    if (!cli.waitForFinished(60000) || cli.exitStatus() != QProcess::NormalExit)
-        return {};
-    return {cli.exitCode(), cli.readAllStandardError()};
-}
 
 // What --merge-into with --player-levels makes of kOldText.
 QByteArray merged(int player_levels = 115)
@@ -107,7 +88,7 @@ private slots:
         const QByteArray old_backup = contents(backup);
         const QStringList names = names_in(folder.path());
 
-        const Outcome outcome = run_cli(arguments, folder.path());
+        const CliOutcome outcome = run_cli(arguments, folder.path());
         QVERIFY2(outcome.err.startsWith("quillmark-cli: ") &&
                      outcome.err.contains(message.toUtf8()) && outcome.err.count('\n') == 1,
                  outcome.err.constData());
@@ -126,7 +107,7 @@ private slots:
         const QString skipped = folder.prepare(Fixture::FullDisk, QStringLiteral("Game.ini"));
         if (!skipped.isEmpty())
             QSKIP(qPrintable(skipped));
-        const Outcome outcome =
+        const CliOutcome outcome =
             run_cli(QString(), folder.path(), folder.file(QStringLiteral("Game.ini")));
         QCOMPARE(outcome.err,
                  QByteArray("quillmark-cli: cannot write standard output: No space left on "

@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: Quillmark contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "file_faults.h"
 #include "mainwindow/mainwindow.h"
 #include "mainwindow/resource_bundle.h"
 #include "test_support.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QtTest>
@@ -17,12 +17,6 @@ namespace {
 // Every line break the editor knows, blank lines, a no-break space and non-ASCII text.
 const QByteArray kCustomCode = "MaxDifficulty=true\r\n\r\nbPvE=True\r\xC2\xA0"
                                "Motd=Gr\xC3\xBC\xC3\x9F \xE2\x98\x83\xE2\x80\xA8Last=1\n\n";
-
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
 
 } // namespace
 
@@ -86,18 +80,11 @@ private slots:
             QCOMPARE(user.seen, (QStringList{"QFileDialog", "thanxForUsing"}));
         }
 
-        QFile code(folder.filePath(QStringLiteral("code.txt")));
-        QVERIFY(code.open(QIODevice::WriteOnly) && code.write(kCustomCode) == kCustomCode.size());
-        code.close();
-        QProcess cli;
-        cli.setWorkingDirectory(folder.path());
-        cli.start(QStringLiteral(QUILLMARK_CLI), arguments.split(QLatin1Char(' ')));
-        QVERIFY(cli.waitForFinished(30000));
-        QCOMPARE(cli.readAllStandardError(), QByteArray());
-        QCOMPARE(cli.exitCode(), 0);
-        QFile written(path);
-        QVERIFY(written.open(QIODevice::ReadOnly));
-        QCOMPARE(cli.readAllStandardOutput(), written.readAll());
+        QVERIFY(put(folder.filePath(QStringLiteral("code.txt")), kCustomCode));
+        const CliOutcome cli = run_cli(arguments, folder.path());
+        QCOMPARE(cli.err, QByteArray());
+        QCOMPARE(cli.status, 0);
+        QCOMPARE(cli.out, contents(path));
     }
 
     void same_merge_data()
@@ -126,10 +113,7 @@ private slots:
         QDir(folder.path()).mkpath(QStringLiteral("cli"));
         const QString window_ini = folder.filePath(QStringLiteral("window/Game.ini"));
         const QString cli_ini = folder.filePath(QStringLiteral("cli/Game.ini"));
-        for (const QString &path : {window_ini, cli_ini}) {
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
-        }
+        QVERIFY(put(window_ini, old) && put(cli_ini, old));
 
         MainWindow window;
         window.show();
@@ -142,12 +126,9 @@ private slots:
         QCOMPARE(user.messages[0].contains(QStringLiteral("custom code")),
                  actions.contains(QStringLiteral("Add_CustomCode")));
 
-        QProcess cli;
-        cli.start(QStringLiteral(QUILLMARK_CLI),
-                  arguments.split(QLatin1Char(' '), Qt::SkipEmptyParts)
-                      << QStringLiteral("--merge-into") << cli_ini);
-        QVERIFY(cli.waitForFinished(30000));
-        QCOMPARE(cli.exitCode(), 0);
+        QCOMPARE(
+            run_cli(arguments + QStringLiteral(" --merge-into cli/Game.ini"), folder.path()).status,
+            0);
         QVERIFY(contents(window_ini) != old);
         QCOMPARE(contents(window_ini), contents(cli_ini));
         QCOMPARE(contents(window_ini + QStringLiteral(".bak")), old);

@@ -40,28 +40,6 @@ QByteArray line(int k, const QByteArray &end = "\r\n")
     return written_lines().at(k).trimmed() + end;
 }
 
-// The new blocks, in the given line end.
-QByteArray player(const QByteArray &end = "\r\n")
-{
-    return line(0, end);
-}
-QByteArray creature(const QByteArray &end = "\r\n")
-{
-    return line(1, end);
-}
-QByteArray player_cap(const QByteArray &end = "\r\n")
-{
-    return line(2, end);
-}
-QByteArray creature_cap(const QByteArray &end = "\r\n")
-{
-    return line(3, end);
-}
-QByteArray engrams(const QByteArray &end = "\r\n")
-{
-    return line(4, end).repeated(9);
-}
-
 const QByteArray kOldRamp = "LevelExperienceRampOverrides=(ExperiencePointsForLevel[0]=1)";
 const QByteArray kOldEngram = "OverridePlayerLevelEngramPoints=3";
 
@@ -92,6 +70,14 @@ private slots:
         GameIniChoices stock_groups = plain;
         stock_groups.creature = GameIniChoices::Creature::Stock;
         stock_groups.engram = GameIniChoices::Engram::Stock;
+        // The new blocks, in the given line end.
+        const auto player = [](const QByteArray &end = "\r\n") { return line(0, end); };
+        const auto creature = [](const QByteArray &end = "\r\n") { return line(1, end); };
+        const auto player_cap = [](const QByteArray &end = "\r\n") { return line(2, end); };
+        const auto creature_cap = [](const QByteArray &end = "\r\n") { return line(3, end); };
+        const auto engrams = [](const QByteArray &end = "\r\n") {
+            return line(4, end).repeated(9);
+        };
         const QByteArray r = kOldRamp + "\r\n";
         const QByteArray e = kOldEngram + "\r\n";
 

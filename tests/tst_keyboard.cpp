@@ -52,8 +52,6 @@ private slots:
     void keys_turn_pages();
     void tab_follows_reading_order_data();
     void tab_follows_reading_order();
-    void previews_are_read_only_data();
-    void previews_are_read_only();
     void tab_leaves_creature_preview();
 
 private:
@@ -211,22 +209,8 @@ void TestKeyboard::tab_follows_reading_order()
     QCOMPARE(backward, order);
 }
 
-void TestKeyboard::previews_are_read_only_data()
-{
-    QTest::addColumn<QString>("table");
-    for (const char *table : {"estimated_player_xp", "estimated_eng", "estimated_dino_xp"})
-        QTest::newRow(table) << QString(table);
-}
-
-void TestKeyboard::previews_are_read_only()
-{
-    QFETCH(QString, table);
-    const auto *preview = child<QTableWidget>(*window, table);
-    QCOMPARE(preview->editTriggers(), QAbstractItemView::NoEditTriggers);
-    QVERIFY(!preview->tabKeyNavigation());
-}
-
-// The other two previews are disabled and never take the focus.
+// Neither typing nor F2 edits a preview, and Tab leaves it. The other two previews are
+// disabled and never take the focus.
 void TestKeyboard::tab_leaves_creature_preview()
 {
     go_to_page(*window, 6);

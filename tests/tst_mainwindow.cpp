@@ -10,11 +10,8 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QProcess>
-#include <QProgressBar>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QScreen>
-#include <QSpinBox>
 #include <QStackedWidget>
 #include <QTableWidget>
 #include <QTextEdit>
@@ -52,29 +49,16 @@ private slots:
     void placement();
 };
 
+// The choices and page buttons at the start show in what the window writes and in the page
+// walks; here: what is hidden at first, and previews computed before the first refresh.
 void TestMainWindow::has_its_default_state()
 {
     MainWindow window;
     window.show();
-    QCOMPARE(window.size(), QSize(700, 530));
-    QVERIFY(window.windowFlags() & Qt::FramelessWindowHint);
-    QVERIFY(!(window.windowFlags() & Qt::WindowTitleHint));
-    QCOMPARE(child<QStackedWidget>(window, "stackedWidget")->currentIndex(), 0);
-    QCOMPARE(child<QStackedWidget>(window, "Help_pgs")->currentIndex(), 0);
-    QCOMPARE(child<QProgressBar>(window, "pages_progress")->value(), 0);
-    QVERIFY(!child<QPushButton>(window, "btn_prev_page")->isEnabled());
-    QVERIFY(child<QPushButton>(window, "btn_next_page")->isEnabled());
-    for (const char *name : {"player_mmo", "player_eng_curve", "dino_mmo"})
-        QVERIFY2(child<QRadioButton>(window, name)->isChecked(), name);
-    QVERIFY(child<QCheckBox>(window, "Add_SS")->isChecked());
-    QVERIFY(!child<QCheckBox>(window, "Add_CustomCode")->isChecked());
-    QVERIFY(!child<QTableWidget>(window, "estimated_player_xp")->isEnabled());
-    QVERIFY(!child<QTableWidget>(window, "estimated_eng")->isEnabled());
     for (const char *name :
          {"GtT_con", "no_player_xp_max_engram_level", "no_player_xp_notification",
           "lbl_error_player", "lbl_error_dino", "btn_revert"})
         QVERIFY2(child<QWidget>(window, name)->isHidden(), name);
-    // The previews already hold computed values when the window first shows.
     QCOMPARE(child<QTableWidget>(window, "estimated_player_xp")->item(3, 0)->text(),
              QStringLiteral("115"));
 }

@@ -54,13 +54,39 @@ public:
         : spy(table->model(), &QAbstractItemModel::dataChanged),
           cells(table->rowCount() * table->columnCount())
     {}
-    int count() const { return spy.count() / cells; }
-    bool whole() const { return spy.count() % cells == 0; }
+    int count() const { return spy.count() % cells == 0 ? spy.count() / cells : -1; }
 
 private:
     QSignalSpy spy;
     int cells;
 };
+
+// Each ramp's page, preview table, refresh button, real-time box, level count and scaling.
+struct Ramp {
+    int page;
+    const char *table, *refresh, *live, *levels, *scaling;
+};
+const QMap<QString, Ramp> kRamps = {
+    {"player",
+     {2, "estimated_player_xp", "player_xp_refresh_button", "player_xp_param_live_refresh",
+      "player_target_lvl", "player_xp_difficulty"}},
+    {"engram",
+     {4, "estimated_eng", "player_eng_refresh_button", "player_eng_real_time_refresh",
+      "player_target_lvl", "player_eng_difficulty"}},
+    {"creature",
+     {6, "estimated_dino_xp", "dino_xp_refresh_button", "dino_xp_real_time_refresh",
+      "dino_target_level", "dino_difficulty"}}};
+
+// Sets a spin box, a slider or a check box as the user would.
+void set_value(QWidget *widget, double value)
+{
+    if (auto *scaling = qobject_cast<QDoubleSpinBox *>(widget))
+        scaling->setValue(value);
+    else if (auto *box = qobject_cast<QAbstractButton *>(widget))
+        box->setChecked(value != 0);
+    else
+        QVERIFY(widget->setProperty("value", int(value)));
+}
 } // namespace
 
 class TestRampPages : public QObject
@@ -91,20 +117,19 @@ private slots:
     void out_of_date_preview_is_marked();
 };
 
-// Rows: the ramp's controls, the style button, a level count and a scaling value (0 keeps the
+// Rows: the ramp, the style button, a level count and a scaling value (0 keeps the
 // preset's), then the expected sample levels and values.
 void TestRampPages::experience_preview_data()
 {
-    QTest::addColumn<QString>("prefix");
+    QTest::addColumn<QString>("ramp");
     QTest::addColumn<QString>("style");
     QTest::addColumn<int>("levels");
     QTest::addColumn<double>("scaling");
     QTest::addColumn<Levels>("sample_levels");
     QTest::addColumn<Numbers>("values");
-    const auto row = [](const char *name, const char *prefix, const char *style, int levels,
+    const auto row = [](const char *name, const char *ramp, const char *style, int levels,
                         double scaling, const Levels &at, const Numbers &values) {
-        QTest::newRow(name) << QString(prefix) << QString(style) << levels << scaling << at
-                            << values;
+        QTest::newRow(name) << QString(ramp) << QString(style) << levels << scaling << at << values;
     };
     const Levels player{28, 57, 86, 115}, creature{17, 35, 53, 71};
     row("player exponential preset", "player", "player_mmo", 0, 0, player,
@@ -117,44 +142,40 @@ void TestRampPages::experience_preview_data()
         {85797, 2291686865., -1, -1});
     row("player linear at 10 levels", "player", "player_linear", 10, 1, {2, 5, 7, 10},
         {1000, 4000, 6000, 9000});
-    row("creature exponential preset", "dino", "dino_mmo", 0, 0, creature,
-        {1592, 10766, 58173, 2524222});
-    row("creature linear preset", "dino", "dino_lin", 0, 0, creature,
-        {577152, 1226448, 1875744, 2525040});
-    row("creature curve preset, factor 14", "dino", "dino_curve", 0, 0, creature,
+    row("creature curve preset, factor 14", "creature", "dino_curve", 0, 0, creature,
         {31535, 285425, 1006523, 2439773});
-    row("creature curve, 1450 rounds up to 15", "dino", "dino_curve", 0, 1450, creature,
+    row("creature curve, 1450 rounds up to 15", "creature", "dino_curve", 0, 1450, creature,
         {33788, 305813, 1078418, 2614043});
-    row("creature curve below 50, factor 0", "dino", "dino_curve", 0, 49.999, creature,
+    row("creature curve below 50, factor 0", "creature", "dino_curve", 0, 49.999, creature,
         {0, 0, 0, 0});
-    row("creature exponential past the limit", "dino", "dino_mmo", 150, 0, {37, 75, 112, 150},
+    row("creature exponential past the limit", "creature", "dino_mmo", 150, 0, {37, 75, 112, 150},
         {12611, 6955720, 144296786451., -1});
 }
 
 void TestRampPages::experience_preview()
 {
-    QFETCH(QString, prefix);
+    QFETCH(QString, ramp);
     QFETCH(QString, style);
     QFETCH(int, levels);
     QFETCH(double, scaling);
     QFETCH(Levels, sample_levels);
     QFETCH(Numbers, values);
-    const bool player = prefix == QLatin1String("player");
+    const Ramp &controls = kRamps[ramp];
     MainWindow window;
     child<QRadioButton>(window, style)->click();
     if (levels)
-        child<QSpinBox>(window, player ? "player_target_lvl" : "dino_target_level")
-            ->setValue(levels);
+        child<QSpinBox>(window, controls.levels)->setValue(levels);
     if (scaling > 0)
-        child<QDoubleSpinBox>(window, prefix + (player ? "_xp_difficulty" : "_difficulty"))
-            ->setValue(scaling);
-    child<QPushButton>(window, prefix + "_xp_refresh_button")->click();
+        child<QDoubleSpinBox>(window, controls.scaling)->setValue(scaling);
+    child<QPushButton>(window, controls.refresh)->click();
 
-    auto *table = child<QTableWidget>(window, player ? "estimated_player_xp" : "estimated_dino_xp");
+    auto *table = child<QTableWidget>(window, controls.table);
     QCOMPARE(column_texts(table, 0), as_text(sample_levels));
     QCOMPARE(column_texts(table, 1), as_text(values));
     QCOMPARE(table->item(3, 0)->textAlignment(), int(Qt::AlignCenter));
-    QCOMPARE(!child<QLabel>(window, "lbl_error_" + prefix)->isHidden(), values.contains(-1));
+    QCOMPARE(!child<QLabel>(window, ramp == "player" ? "lbl_error_player" : "lbl_error_dino")
+                  ->isHidden(),
+             values.contains(-1));
 }
 
 void TestRampPages::engram_preview_data()
@@ -179,8 +200,6 @@ void TestRampPages::engram_preview_data()
         {"989", "1967", "2872", "3664", "4193"});
     row("linear", "player_eng_mmo", false, 0, 0, fifths, {14, 29, 44, 58, 74},
         {"162", "663", "1502", "2679", "4269"});
-    row("reversed linear", "player_eng_mmo", true, 0, 0, fifths, {60, 45, 30, 15, 0},
-        {"1457", "2649", "3503", "4018", "4195"});
     row("static ignores reverse", "player_eng_linear", true, 0, 0, fifths, {37, 37, 37, 37, 37},
         {"814", "1665", "2516", "3367", "4255"});
     row("static rounds every step", "player_eng_linear", false, 10, 2.5, {1, 3, 5, 7, 10},
@@ -220,12 +239,9 @@ void TestRampPages::engram_preview()
 void TestRampPages::spin_box_value_truncates_into_slider()
 {
     MainWindow window;
-    child<QRadioButton>(window, "player_curve")->click();
-    auto *spin = child<QDoubleSpinBox>(window, "player_xp_difficulty");
-    spin->setValue(1.001);
+    operate(window, "player_curve player_xp_difficulty=1.001 player_xp_refresh_button");
     QCOMPARE(child<QSlider>(window, "slider_player_xp_difficulty")->value(), 1000);
-    QCOMPARE(spin->value(), 1.001);
-    child<QPushButton>(window, "player_xp_refresh_button")->click();
+    QCOMPARE(child<QDoubleSpinBox>(window, "player_xp_difficulty")->value(), 1.001);
     const auto expected = player_xp_preview(XpStyle::ComplexCurve, 1.001, 115);
     QCOMPARE(child<QTableWidget>(window, "estimated_player_xp")->item(3, 1)->text(),
              format_number(expected->values[3]));
@@ -233,43 +249,32 @@ void TestRampPages::spin_box_value_truncates_into_slider()
 
 void TestRampPages::one_change_refreshes_live_preview_once_data()
 {
+    QTest::addColumn<QString>("ramp");
     QTest::addColumn<QString>("control");
     QTest::addColumn<double>("value");
-    QTest::addColumn<QString>("live_box");
-    QTest::addColumn<QString>("table");
-    const auto row = [](const char *control, double value, const char *live_box,
-                        const char *table) {
-        QTest::newRow(control) << QString(control) << value << QString(live_box) << QString(table);
+    const auto row = [](const char *ramp, const char *control, double value) {
+        QTest::newRow(control) << QString(ramp) << QString(control) << value;
     };
-    row("player_xp_difficulty", 300.5, "player_xp_param_live_refresh", "estimated_player_xp");
-    row("slider_player_xp_difficulty", 300500, "player_xp_param_live_refresh",
-        "estimated_player_xp");
-    row("player_eng_difficulty", 50.25, "player_eng_real_time_refresh", "estimated_eng");
-    row("player_eng_difficulty_slider", 50250, "player_eng_real_time_refresh", "estimated_eng");
-    row("no_player_xp_max_engram_level", 200, "player_eng_real_time_refresh", "estimated_eng");
-    row("dino_difficulty", 300.5, "dino_xp_real_time_refresh", "estimated_dino_xp");
-    row("slider_dino_difficulty", 300500, "dino_xp_real_time_refresh", "estimated_dino_xp");
-    row("dino_target_level", 90, "dino_xp_real_time_refresh", "estimated_dino_xp");
-    row("slider_dino_level", 90, "dino_xp_real_time_refresh", "estimated_dino_xp");
+    row("player", "player_xp_difficulty", 300.5);
+    row("player", "slider_player_xp_difficulty", 300500);
+    row("engram", "player_eng_difficulty", 50.25);
+    row("engram", "player_eng_difficulty_slider", 50250);
+    row("engram", "no_player_xp_max_engram_level", 200);
+    row("creature", "dino_difficulty", 300.5);
+    row("creature", "slider_dino_difficulty", 300500);
+    row("creature", "dino_target_level", 90);
+    row("creature", "slider_dino_level", 90);
 }
 
 void TestRampPages::one_change_refreshes_live_preview_once()
 {
+    QFETCH(QString, ramp);
     QFETCH(QString, control);
     QFETCH(double, value);
-    QFETCH(QString, live_box);
-    QFETCH(QString, table);
     MainWindow window;
-    child<QCheckBox>(window, live_box)->click();
-    RefreshCounter refreshes(child<QTableWidget>(window, table));
-    QWidget *widget = child<QWidget>(window, control);
-    if (auto *spin = qobject_cast<QDoubleSpinBox *>(widget))
-        spin->setValue(value);
-    else if (auto *level = qobject_cast<QSpinBox *>(widget))
-        level->setValue(int(value));
-    else
-        qobject_cast<QSlider *>(widget)->setValue(int(value));
-    QVERIFY(refreshes.whole());
+    child<QCheckBox>(window, kRamps[ramp].live)->click();
+    RefreshCounter refreshes(child<QTableWidget>(window, kRamps[ramp].table));
+    set_value(child<QWidget>(window, control), value);
     QCOMPARE(refreshes.count(), 1);
 }
 
@@ -306,13 +311,12 @@ void TestRampPages::player_skip_shows_engram_level_input()
     MainWindow window;
     window.show();
     auto *input = child<QSpinBox>(window, "no_player_xp_max_engram_level");
-    child<QRadioButton>(window, "player_skip")->click();
+    operate(window, "player_skip");
     QVERIFY(!input->isHidden());
     QVERIFY(!child<QLabel>(window, "no_player_xp_notification")->isHidden());
     // The engram preview now counts its own levels, not the player's.
-    input->setValue(10);
-    child<QSpinBox>(window, "player_target_lvl")->setValue(300);
-    child<QPushButton>(window, "player_eng_refresh_button")->click();
+    operate(window, "no_player_xp_max_engram_level=10 player_target_lvl=300 "
+                    "player_eng_refresh_button");
     QCOMPARE(child<QTableWidget>(window, "estimated_eng")->item(4, 0)->text(),
              QStringLiteral("10"));
     child<QRadioButton>(window, "player_mmo")->click();
@@ -336,27 +340,13 @@ void TestRampPages::copy_takes_player_settings()
     QFETCH(QString, creature_style);
     MainWindow window;
     window.show();
-    child<QRadioButton>(window, player_style)->click();
-    child<QSpinBox>(window, "player_target_lvl")->setValue(120);
-    child<QPushButton>(window, "copy_player2dino_settings")->click();
+    operate(window, player_style + " player_target_lvl=120 copy_player2dino_settings");
 
     QVERIFY(child<QRadioButton>(window, creature_style)->isChecked());
-    QCOMPARE(child<QSpinBox>(window, "dino_target_level")->value(), 120);
     QCOMPARE(child<QSlider>(window, "slider_dino_level")->value(), 120);
-    // Each value lands within the range of the creature style's preset.
-    auto *scaling = child<QDoubleSpinBox>(window, "dino_difficulty");
-    QCOMPARE(scaling->value(),
-             qBound(scaling->minimum(),
-                    child<QDoubleSpinBox>(window, "player_xp_difficulty")->value(),
-                    scaling->maximum()));
-    QCOMPARE(child<QSlider>(window, "slider_dino_difficulty")->value(),
-             int(std::lround(scaling->value() * 1000)));
     auto *table = child<QTableWidget>(window, "estimated_dino_xp");
-    for (int row = 0; row < 4; ++row)
-        for (int col = 0; col < 2; ++col) {
-            QCOMPARE(table->item(row, col)->text(), QStringLiteral(" -- "));
-            QCOMPARE(table->item(row, col)->textAlignment(), int(Qt::AlignCenter));
-        }
+    for (int column = 0; column < 2; ++column)
+        QCOMPARE(column_texts(table, column), QVector<QString>(4, QStringLiteral(" -- ")).toList());
     QVERIFY(!child<QPushButton>(window, "btn_revert")->isHidden());
     QVERIFY(child<QWidget>(window, "dino_difficulty")->isEnabled());
 }
@@ -364,9 +354,7 @@ void TestRampPages::copy_takes_player_settings()
 void TestRampPages::copy_of_stock_locks_creature_controls()
 {
     MainWindow window;
-    child<QRadioButton>(window, "dino_lin")->click();
-    child<QRadioButton>(window, "player_stock")->click();
-    child<QPushButton>(window, "copy_player2dino_settings")->click();
+    operate(window, "dino_lin player_stock copy_player2dino_settings");
     QVERIFY(child<QRadioButton>(window, "dino_lin")->isChecked());
     const QStringList controls{"dino_difficulty",           "dino_target_level",
                                "dino_xp_real_time_refresh", "dino_xp_refresh_button",
@@ -387,14 +375,11 @@ void TestRampPages::copy_of_stock_locks_creature_controls()
 void TestRampPages::two_copies_then_revert_restore_first_copy()
 {
     MainWindow window;
-    child<QRadioButton>(window, "dino_curve")->click();
-    child<QRadioButton>(window, "player_linear")->click();
-    auto *copy = child<QPushButton>(window, "copy_player2dino_settings");
-    copy->click(); // creature now linear at the player's 56.785
-    child<QRadioButton>(window, "player_mmo")->click();
-    copy->click(); // saves the linear state, takes exponential
+    // The first copy makes the creature ramp linear at the player's 56.785; the second saves
+    // that state and takes the exponential style.
+    operate(window, "dino_curve player_linear copy_player2dino_settings player_mmo "
+                    "copy_player2dino_settings");
     QVERIFY(child<QRadioButton>(window, "dino_mmo")->isChecked());
-
     child<QPushButton>(window, "btn_revert")->click();
     QVERIFY(child<QRadioButton>(window, "dino_lin")->isChecked());
     QCOMPARE(child<QDoubleSpinBox>(window, "dino_difficulty")->value(), 56.785);
@@ -406,9 +391,9 @@ void TestRampPages::revert_to_creature_stock_moves_on()
 {
     MainWindow window;
     auto *pages = child<QStackedWidget>(window, "stackedWidget");
-    child<QRadioButton>(window, "dino_skip")->click();
+    operate(window, "dino_skip");
     pages->setCurrentIndex(6);
-    child<QPushButton>(window, "copy_player2dino_settings")->click();
+    operate(window, "copy_player2dino_settings");
     QVERIFY(child<QRadioButton>(window, "dino_mmo")->isChecked());
     child<QPushButton>(window, "btn_revert")->click();
     QVERIFY(child<QRadioButton>(window, "dino_skip")->isChecked());
@@ -418,14 +403,10 @@ void TestRampPages::revert_to_creature_stock_moves_on()
 void TestRampPages::creature_styles_clear_lock()
 {
     MainWindow window;
-    child<QRadioButton>(window, "player_stock")->click();
-    auto *copy = child<QPushButton>(window, "copy_player2dino_settings");
-    copy->click();
     // The stock option drops the lock but leaves the controls as they were.
-    child<QRadioButton>(window, "dino_skip")->click();
+    operate(window, "player_stock copy_player2dino_settings dino_skip");
     QVERIFY(!child<QWidget>(window, "dino_difficulty")->isEnabled());
-    copy->click();
-    child<QRadioButton>(window, "dino_curve")->click();
+    operate(window, "copy_player2dino_settings dino_curve");
     QVERIFY(child<QWidget>(window, "dino_difficulty")->isEnabled());
     QVERIFY(child<QWidget>(window, "slider_dino_level")->isEnabled());
     QCOMPARE(child<QDoubleSpinBox>(window, "dino_difficulty")->value(), 1448.906);
@@ -439,79 +420,50 @@ void TestRampPages::initTestCase()
 
 void TestRampPages::preview_cells_fit_their_columns_data()
 {
-    QTest::addColumn<int>("page");
-    QTest::addColumn<QString>("table");
+    QTest::addColumn<QString>("ramp");
     QTest::addColumn<QString>("style");
-    QTest::addColumn<QString>("levels");
     QTest::addColumn<int>("level_count");
-    QTest::addColumn<QString>("scaling");
     QTest::addColumn<bool>("largest");
-    struct Ramp {
-        int page;
-        const char *table, *levels, *scaling;
-        QStringList styles;
-    };
-    const Ramp ramps[] = {
-        {2,
-         "estimated_player_xp",
-         "player_target_lvl",
-         "player_xp_difficulty",
-         {"player_curve", "player_mmo", "player_linear"}},
-        {4,
-         "estimated_eng",
-         "player_target_lvl",
-         "player_eng_difficulty",
+    const std::pair<const char *, QStringList> styles[] = {
+        {"player", {"player_curve", "player_mmo", "player_linear"}},
+        {"engram",
          {"player_eng_curve", "player_eng_mmo", "player_eng_linear", "player_eng_reverse_mode"}},
-        {6,
-         "estimated_dino_xp",
-         "dino_target_level",
-         "dino_difficulty",
-         {"dino_curve", "dino_mmo", "dino_lin"}}};
-    for (const Ramp &ramp : ramps)
-        for (const QString &style : ramp.styles)
+        {"creature", {"dino_curve", "dino_mmo", "dino_lin"}}};
+    for (const auto &[ramp, buttons] : styles)
+        for (const QString &style : buttons)
             for (int level_count : {10, 4000})
                 for (bool largest : {false, true})
                     QTest::addRow("%s, %d levels, %s scaling", qPrintable(style), level_count,
                                   largest ? "largest" : "smallest")
-                        << ramp.page << ramp.table << style << ramp.levels << level_count
-                        << ramp.scaling << largest;
+                        << QString(ramp) << style << level_count << largest;
 }
 
 // No cell wraps or cuts its text off: each column is as wide as its widest cell, and all
 // columns fit the table.
 void TestRampPages::preview_cells_fit_their_columns()
 {
-    QFETCH(int, page);
-    QFETCH(QString, table);
+    QFETCH(QString, ramp);
     QFETCH(QString, style);
-    QFETCH(QString, levels);
     QFETCH(int, level_count);
-    QFETCH(QString, scaling);
     QFETCH(bool, largest);
+    const Ramp &controls = kRamps[ramp];
     MainWindow window;
     window.show();
-    child<QStackedWidget>(window, "stackedWidget")->setCurrentIndex(page);
-    child<QAbstractButton>(window, style)->click();
-    child<QCheckBox>(window, page == 2   ? "player_xp_param_live_refresh"
-                             : page == 4 ? "player_eng_real_time_refresh"
-                                         : "dino_xp_real_time_refresh")
-        ->click();
-    child<QSpinBox>(window, levels)->setValue(level_count);
-    auto *scale = child<QDoubleSpinBox>(window, scaling);
+    QTableWidget *preview = child<QTableWidget>(window, controls.table);
+    child<QStackedWidget>(window, "stackedWidget")->setCurrentIndex(controls.page);
+    operate(window, style + " " + controls.live);
+    child<QSpinBox>(window, controls.levels)->setValue(level_count);
+    auto *scale = child<QDoubleSpinBox>(window, controls.scaling);
     scale->setValue(largest ? scale->maximum() : scale->minimum());
     QCoreApplication::processEvents(); // the columns are laid out when the event loop runs
 
-    QTableWidget *preview = child<QTableWidget>(window, table);
     QAbstractItemView *cells = preview; // sizeHintForColumn is public here
-    for (int column = 0; column < preview->columnCount(); ++column) {
-        const QString where = QStringLiteral("column %1, %2 wide: %3 (%4)")
-                                  .arg(column)
-                                  .arg(preview->columnWidth(column))
-                                  .arg(column_texts(preview, column).join(QStringLiteral(" | ")))
-                                  .arg(cells->sizeHintForColumn(column));
+    for (int column = 0; column < preview->columnCount(); ++column)
         QVERIFY2(cells->sizeHintForColumn(column) <= preview->columnWidth(column),
-                 qPrintable(where));
-    }
+                 qPrintable(QStringLiteral("column %1, %2 wide: %3")
+                                .arg(column)
+                                .arg(preview->columnWidth(column))
+                                .arg(column_texts(preview, column).join(QStringLiteral(" | ")))));
     const int last = preview->columnCount() - 1;
     QVERIFY(preview->columnViewportPosition(last) + preview->columnWidth(last) <=
             preview->viewport()->width());
@@ -519,85 +471,66 @@ void TestRampPages::preview_cells_fit_their_columns()
 
 void TestRampPages::out_of_date_preview_is_marked_data()
 {
-    QTest::addColumn<QString>("table");
-    QTest::addColumn<QString>("refresh");
-    QTest::addColumn<QString>("live");
+    QTest::addColumn<QString>("ramp");
     QTest::addColumn<QString>("control");
     QTest::addColumn<double>("value");
-    const auto row = [](const char *name, const char *table, const char *refresh, const char *live,
-                        const char *control, double value) {
-        QTest::newRow(name) << QString(table) << QString(refresh) << QString(live)
-                            << QString(control) << value;
-    };
-    const char *player[] = {"estimated_player_xp", "player_xp_refresh_button",
-                            "player_xp_param_live_refresh"};
-    const char *engram[] = {"estimated_eng", "player_eng_refresh_button",
-                            "player_eng_real_time_refresh"};
-    const char *creature[] = {"estimated_dino_xp", "dino_xp_refresh_button",
-                              "dino_xp_real_time_refresh"};
-    row("player levels", player[0], player[1], player[2], "player_target_lvl", 4000);
-    row("player scaling", player[0], player[1], player[2], "player_xp_difficulty", 300.5);
-    row("engram points of the player levels", engram[0], engram[1], engram[2], "player_target_lvl",
-        200);
-    row("engram scaling", engram[0], engram[1], engram[2], "player_eng_difficulty", 50.25);
-    row("engram points reversed", engram[0], engram[1], engram[2], "player_eng_reverse_mode", 1);
-    row("creature levels", creature[0], creature[1], creature[2], "dino_target_level", 4000);
-    row("creature scaling", creature[0], creature[1], creature[2], "dino_difficulty", 1.5);
+    QTest::newRow("player levels") << "player"
+                                   << "player_target_lvl" << 4000.0;
+    QTest::newRow("player scaling") << "player"
+                                    << "player_xp_difficulty" << 300.5;
+    QTest::newRow("engram points of the player levels") << "engram"
+                                                        << "player_target_lvl" << 200.0;
+    QTest::newRow("engram scaling") << "engram"
+                                    << "player_eng_difficulty" << 50.25;
+    QTest::newRow("engram points reversed") << "engram"
+                                            << "player_eng_reverse_mode" << 1.0;
+    QTest::newRow("creature levels") << "creature"
+                                     << "dino_target_level" << 4000.0;
+    QTest::newRow("creature scaling") << "creature"
+                                      << "dino_difficulty" << 1.5;
 }
 
 void TestRampPages::out_of_date_preview_is_marked()
 {
-    QFETCH(QString, table);
-    QFETCH(QString, refresh);
-    QFETCH(QString, live);
+    QFETCH(QString, ramp);
     QFETCH(QString, control);
     QFETCH(double, value);
     MainWindow window;
-    QTableWidget *preview = child<QTableWidget>(window, table);
-    QPushButton *refresh_button = child<QPushButton>(window, refresh);
+    QTableWidget *preview = child<QTableWidget>(window, kRamps[ramp].table);
+    QPushButton *refresh_button = child<QPushButton>(window, kRamps[ramp].refresh);
+    // 1: every cell dimmed and the button glowing, 0: neither, -1: half marked.
     const auto marked = [&] {
-        bool dimmed = true, clear = true;
+        int dimmed = 0;
         for (int row = 0; row < preview->rowCount(); ++row)
-            for (int column = 0; column < preview->columnCount(); ++column) {
-                const bool dim = preview->item(row, column)->data(Qt::ForegroundRole).isValid();
-                dimmed = dimmed && dim;
-                clear = clear && !dim;
-            }
+            for (int column = 0; column < preview->columnCount(); ++column)
+                dimmed += preview->item(row, column)->data(Qt::ForegroundRole).isValid();
         const bool glowing = refresh_button->graphicsEffect() != nullptr;
-        if (dimmed && glowing)
+        if (dimmed == preview->rowCount() * preview->columnCount() && glowing)
             return 1;
-        return clear && !glowing ? 0 : -1; // -1: half marked
+        return dimmed == 0 && !glowing ? 0 : -1;
     };
     QWidget *widget = child<QWidget>(window, control);
-    const auto set = [widget](double to) {
-        if (auto *scaling = qobject_cast<QDoubleSpinBox *>(widget))
-            scaling->setValue(to);
-        else if (auto *levels = qobject_cast<QSpinBox *>(widget))
-            levels->setValue(int(to));
-        else
-            qobject_cast<QAbstractButton *>(widget)->setChecked(to != 0);
-    };
     const double start =
         widget->property(qobject_cast<QAbstractButton *>(widget) ? "checked" : "value").toDouble();
     const QStringList shown = column_texts(preview, 1);
 
     QCOMPARE(marked(), 0);
-    set(value);
+    set_value(widget, value);
     QCOMPARE(marked(), 1);
     QCOMPARE(column_texts(preview, 1), shown); // the numbers wait for a refresh
-    set(start);
+    set_value(widget, start);
     QCOMPARE(marked(), 0);
-    set(value);
+    set_value(widget, value);
     refresh_button->click();
     QCOMPARE(marked(), 0);
     QVERIFY(column_texts(preview, 1) != shown);
 
     // While the preview follows every change, it is never out of date.
-    set(start);
+    set_value(widget, start);
     QCOMPARE(marked(), 1);
-    child<QCheckBox>(window, live)->click();
+    child<QCheckBox>(window, kRamps[ramp].live)->click();
     QCOMPARE(marked(), 0);
-    set(value);
+    set_value(widget, value);
     QCOMPARE(marked(), 0);
 }
 

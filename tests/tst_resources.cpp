@@ -4,8 +4,6 @@
 #include "mainwindow/resource_bundle.h"
 
 #include <QImageReader>
-#include <QLabel>
-#include <QPixmap>
 #include <QtTest>
 
 #include <tuple>
@@ -40,7 +38,6 @@ class tst_resources : public QObject
 private slots:
     void resource_has_its_format_and_size_data();
     void resource_has_its_format_and_size();
-    void missing_resource_leaves_label_without_picture();
 };
 
 void tst_resources::resource_has_its_format_and_size_data()
@@ -61,15 +58,6 @@ void tst_resources::resource_has_its_format_and_size()
     const QImage image = reader.read();
     QVERIFY2(!image.isNull(), qPrintable(reader.errorString()));
     QCOMPARE(image.size(), size);
-}
-
-void tst_resources::missing_resource_leaves_label_without_picture()
-{
-    const QPixmap missing(QStringLiteral(":/img/graph/NoSuchPicture.jpg"));
-    QVERIFY(missing.isNull());
-    QLabel label;
-    label.setPixmap(missing);
-    QVERIFY(label.pixmap(Qt::ReturnByValue).isNull());
 }
 
 QTEST_MAIN(tst_resources)
