@@ -28,7 +28,7 @@ constexpr double kLeftMargin = 78;
 constexpr double kRightMargin = 66;
 constexpr double kInfoHeight = 22;
 constexpr double kAxisLabelHeight = 30;
-constexpr double kGap = 12;
+constexpr double kLegendHeight = 20; // above each panel
 constexpr int kStockLevels = 115;
 
 // One series as drawn: its values start at the first written level.
@@ -130,7 +130,8 @@ std::vector<double> decade_ticks(const PlotScale &scale)
     const int last = int(std::lround(std::log10(scale.high)));
     const int every = std::max(1, (last - first + 5) / 6);
     std::vector<double> ticks;
-    for (int decade = first; decade <= last; decade += every)
+    // From the top down, so that the largest values always have a label.
+    for (int decade = last; decade >= first; decade -= every)
         ticks.push_back(std::pow(10.0, decade));
     return ticks;
 }
@@ -161,11 +162,12 @@ Layout layout_for(const QSizeF &size, const RampSeries &series)
 
     layout.info = QRectF(8, 0, size.width() - 16, kInfoHeight);
     const double width = std::max(0.0, size.width() - kLeftMargin - kRightMargin);
-    const double height = std::max(0.0, size.height() - kInfoHeight - kAxisLabelHeight - kGap);
+    const double height =
+        std::max(0.0, size.height() - kInfoHeight - kAxisLabelHeight - 2 * kLegendHeight);
     const double xp_height = height * 0.62;
-    layout.xp.area = QRectF(kLeftMargin, kInfoHeight, width, xp_height);
+    layout.xp.area = QRectF(kLeftMargin, kInfoHeight + kLegendHeight, width, xp_height);
     layout.engram.area =
-        QRectF(kLeftMargin, layout.xp.area.bottom() + kGap, width, height - xp_height);
+        QRectF(kLeftMargin, layout.xp.area.bottom() + kLegendHeight, width, height - xp_height);
     layout.xp.x = layout.engram.x = levels;
     layout.xp.y =
         decade_axis({&series.player_xp, &series.creature_xp, &stock_values()}, layout.last_level);
@@ -217,9 +219,9 @@ void paint_value_axis(QPainter &painter, const PlotFrame &frame, const PlotScale
     }
 }
 
-// A dot on the highest value with the value beside it.
+// A dot on the highest value with the value beside it, above or below.
 void paint_top_marker(QPainter &painter, const PlotFrame &frame, const std::vector<double> &values,
-                      const QColor &colour)
+                      const QColor &colour, bool below = false)
 {
     if (values.empty())
         return;
@@ -234,16 +236,19 @@ void paint_top_marker(QPainter &painter, const PlotFrame &frame, const std::vect
     const QString text = tick_text(*top);
     const double width = painter.fontMetrics().horizontalAdvance(text) + 4;
     const bool left = at.x() + 8 + width > frame.area.right();
-    const double y = std::max(frame.area.top(), at.y() - 18);
+    const double y = below ? std::min(frame.area.bottom() - 16, at.y() + 4)
+                           : std::max(frame.area.top(), at.y() - 18);
+    const QRectF box(left ? at.x() - 8 - width : at.x() + 8, y, width, 16);
+    painter.fillRect(box, QColor(25, 25, 25, 200));
     painter.setPen(colour);
-    painter.drawText(QRectF(left ? at.x() - 8 - width : at.x() + 8, y, width, 16),
-                     Qt::AlignVCenter | (left ? Qt::AlignRight : Qt::AlignLeft), text);
+    painter.drawText(box, Qt::AlignCenter, text);
 }
 
-void paint_legend(QPainter &painter, const QRectF &area, const std::vector<Series> &entries)
+// The names of a panel's series in the row above it.
+void paint_legend(QPainter &painter, const QRectF &panel, const std::vector<Series> &entries)
 {
-    double x = area.left() + 8;
-    const double y = area.top() + 6;
+    double x = panel.left();
+    const double y = panel.top() - kLegendHeight + 2;
     for (const Series &entry : entries) {
         painter.fillRect(QRectF(x, y + 6, 16, 3), entry.colour);
         painter.setPen(kText);
@@ -362,7 +367,8 @@ void RampPlot::paint(QPainter &painter, std::optional<int> level) const
     for (const Series &series : xp)
         paint_top_marker(painter, layout.xp, *series.values, series.colour);
     paint_top_marker(painter, layout.engram, shown.engram_points, kPoints);
-    paint_top_marker(painter, total, shown.engram_total, kTotal);
+    // The total ends where the points often peak: its value goes under the line.
+    paint_top_marker(painter, total, shown.engram_total, kTotal, true);
 
     if (shown.player_xp.empty() && shown.creature_xp.empty())
         paint_notice(painter, layout.xp.area, tr("No experience ramp is written."));
