@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "dialogs/game_ini_preview.h"
+#include "dialogs/ramp_plot.h"
 #include "file_faults.h"
 #include "mainwindow/mainwindow.h"
 #include "mainwindow/resource_bundle.h"
@@ -10,6 +11,7 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QTabWidget>
 #include <QTextEdit>
 #include <QtTest>
 
@@ -50,6 +52,40 @@ Seen preview_and_copy(MainWindow &window)
     });
     child<QPushButton>(window, "btn_preview_text")->click();
     return seen;
+}
+
+// Warnings printed while it lives, such as a painter's complaints.
+class WarningLog
+{
+public:
+    WarningLog()
+    {
+        warnings.clear();
+        previous = qInstallMessageHandler(&WarningLog::record);
+    }
+    ~WarningLog() { qInstallMessageHandler(previous); }
+    static inline QStringList warnings;
+
+private:
+    static void record(QtMsgType type, const QMessageLogContext &, const QString &message)
+    {
+        if (type != QtDebugMsg && type != QtInfoMsg)
+            warnings << message;
+    }
+    QtMessageHandler previous;
+};
+
+// Shows the Curves tab of the dialog that opens next and hands its plot to `then`.
+void on_curves_when_open(const std::function<void(RampPlot &)> &then)
+{
+    QTimer::singleShot(0, [then] {
+        auto *preview = qobject_cast<GameIniPreview *>(QApplication::activeModalWidget());
+        QVERIFY(preview);
+        auto *tabs = child<QTabWidget>(*preview, "tabs");
+        tabs->setCurrentWidget(child<QWidget>(*preview, "tab_curves"));
+        QCOMPARE(tabs->tabText(tabs->currentIndex()), QStringLiteral("Curves"));
+        then(*child<RampPlot>(*preview, "ramp_plot"));
+    });
 }
 
 } // namespace
@@ -155,6 +191,89 @@ private slots:
         QVERIFY(!QFile::exists(path + QStringLiteral(".bak")));
         if (!utf16.isEmpty())
             QCOMPARE(contents(path), utf16);
+    }
+
+    void curves_paint_every_level_data()
+    {
+        QTest::addColumn<QString>("actions");
+        QTest::addColumn<int>("player_values");
+        QTest::addColumn<int>("creature_values");
+        QTest::addColumn<int>("engram_values");
+
+        QTest::newRow("fewest levels") << "player_target_lvl=10 dino_lin dino_target_level=10 "
+                                          "player_eng_mmo"
+                                       << 9 << 9 << 9;
+        QTest::newRow("most levels") << "player_linear player_target_lvl=4000 dino_curve "
+                                        "dino_target_level=4000 player_eng_linear"
+                                     << 3999 << 3999 << 3999;
+        QTest::newRow("copied stock ramps, stock engram points")
+            << "player_stock copy_player2dino_settings player_eng_skip" << 114 << 114 << 0;
+        QTest::newRow("skipped player, stock creatures")
+            << "dino_skip player_skip no_player_xp_max_engram_level=4000" << 0 << 0 << 3999;
+    }
+
+    // What it plots is checked against the file in tst_ramp_series; here the dialog hands
+    // over the current choices and draws them, pointed at or not, without a complaint.
+    void curves_paint_every_level()
+    {
+        QFETCH(QString, actions);
+        MainWindow window;
+        window.show();
+        operate(window, actions);
+
+        QSize painted;
+        RampSeries series;
+        QStringList warnings;
+        on_curves_when_open([&](RampPlot &plot) {
+            series = plot.series();
+            const WarningLog log;
+            plot.grab();
+            QMouseEvent move(QEvent::MouseMove, QPointF(plot.width() / 2, plot.height() / 2),
+                             Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(&plot, &move);
+            painted = plot.grab().size();
+            warnings = log.warnings;
+            QApplication::activeModalWidget()->close();
+        });
+        child<QPushButton>(window, "btn_preview_text")->click();
+
+        QVERIFY(!painted.isEmpty());
+        QCOMPARE(warnings, QStringList());
+        QTEST(int(series.player_xp.size()), "player_values");
+        QTEST(int(series.creature_xp.size()), "creature_values");
+        QTEST(int(series.engram_points.size()), "engram_values");
+    }
+
+    void save_picture_data()
+    {
+        QTest::addColumn<bool>("writable");
+        QTest::newRow("saved") << true;
+        QTest::newRow("named pipe") << false;
+    }
+
+    void save_picture()
+    {
+        QFETCH(bool, writable);
+        const QString path = folder.filePath(QTest::currentDataTag() + QStringLiteral(".png"));
+        if (!writable)
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        MainWindow window;
+        window.show();
+        QSize plot_size;
+        on_curves_when_open([&](RampPlot &plot) { plot_size = plot.size(); });
+        Operator user(path);
+        user.press = QStringLiteral("btn_save_picture");
+        child<QPushButton>(window, "btn_preview_text")->click();
+
+        QVERIFY(!plot_size.isEmpty());
+        if (writable) {
+            QCOMPARE(user.seen, (QStringList{"GameIniPreview", "QFileDialog"}));
+            QCOMPARE(QImage(path).size(), plot_size);
+        } else {
+            QCOMPARE(user.seen.last(), QStringLiteral("QMessageBox"));
+            QVERIFY2(user.messages.last().startsWith(path + QStringLiteral(" was not saved: ")),
+                     qPrintable(user.messages.last()));
+        }
     }
 
 private:

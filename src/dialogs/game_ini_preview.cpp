@@ -4,10 +4,13 @@
 #include "dialogs/game_ini_preview.h"
 #include "ui_game_ini_preview.h"
 
+#include "files/user_file.h"
 #include "gameini/game_ini_file.h"
 #include "mainwindow/last_used_folder.h"
 
+#include <QBuffer>
 #include <QClipboard>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -55,6 +58,7 @@ GameIniPreview::GameIniPreview(const GameIniChoices &choices, QWidget *parent)
     form->setupUi(this);
     form->text_view->setPlainText(QString::fromUtf8(text));
     form->lbl_size->setText(size_text(text));
+    form->ramp_plot->set_series(ramp_series(choices));
 }
 
 GameIniPreview::~GameIniPreview()
@@ -84,4 +88,24 @@ void GameIniPreview::on_btn_merge_clicked()
     QMessageBox report(outcome.merged ? QMessageBox::Information : QMessageBox::Warning,
                        tr("Merge into Game.ini"), outcome.message, QMessageBox::Ok, this);
     report.exec();
+}
+
+void GameIniPreview::on_btn_save_picture_clicked()
+{
+    // Next to the Game.ini; the picture's folder is not remembered as the Game.ini's.
+    const QString name = QFileDialog::getSaveFileName(
+        this, tr("Save picture"), QDir(last_used_folder()).filePath(QStringLiteral("ramps.png")),
+        tr("PNG images (*.png)"));
+    if (name.isEmpty())
+        return;
+
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    form->ramp_plot->picture().save(&buffer, "PNG");
+    if (const auto reason = write_user_file(name, png)) {
+        QMessageBox report(QMessageBox::Warning, tr("Save picture"),
+                           tr("%1 was not saved: %2.").arg(name, *reason), QMessageBox::Ok, this);
+        report.exec();
+    }
 }

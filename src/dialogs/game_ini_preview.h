@@ -11,8 +11,9 @@ namespace Ui {
 class GameIniPreview;
 }
 
-// Shows the text that Generate would write for the given choices, puts it on the clipboard
-// for a web panel's editor, or merges its level lines into an existing Game.ini.
+// Shows the text that Generate would write for the given choices and its ramps drawn whole,
+// puts the text on the clipboard for a web panel's editor, merges its level lines into an
+// existing Game.ini or saves the drawing as a picture.
 class GameIniPreview : public QDialog
 {
     Q_OBJECT
@@ -24,6 +25,7 @@ public:
 private slots:
     void on_btn_copy_clicked();
     void on_btn_merge_clicked();
+    void on_btn_save_picture_clicked();
 
 private:
     Ui::GameIniPreview *form;

@@ -109,43 +109,15 @@ const QByteArray &stock_entries()
     return entries;
 }
 
-// What goes between the parentheses of a ramp line.
-struct Ramp {
-    enum Content { Stock, Computed, Empty };
-    Content content = Empty;
-    int xp_style = 0;
-    double scale = 0;
-    int levels = 0;
-};
-
-Ramp player_ramp(const GameIniChoices &choices)
-{
-    if (choices.player == GameIniChoices::Player::Stock)
-        return {Ramp::Stock};
-    if (const auto style = xp_style_of(choices.player))
-        return {Ramp::Computed, *style, choices.player_scale, choices.player_levels};
-    return {};
-}
-
-Ramp creature_ramp(const GameIniChoices &choices)
-{
-    // A copied "Ark Stock" makes the creatures follow the player's stock table.
-    if (choices.creature_locked_to_stock && choices.player == GameIniChoices::Player::Stock)
-        return {Ramp::Stock};
-    if (const auto style = xp_style_of(choices.creature))
-        return {Ramp::Computed, *style, choices.creature_scale, choices.creature_levels};
-    return {};
-}
-
 // One ramp line, left empty when no style was chosen. Returns the line's last value.
-std::optional<double> append_ramp_line(QByteArray &text, const Ramp &ramp)
+std::optional<double> append_ramp_line(QByteArray &text, const RampLine &ramp)
 {
     std::optional<double> last;
     text += kRampStart;
-    if (ramp.content == Ramp::Stock) {
+    if (ramp.content == RampLine::Stock) {
         text += stock_entries();
         last = stock_xp_table().back();
-    } else if (ramp.content == Ramp::Computed) {
+    } else if (ramp.content == RampLine::Computed) {
         const std::vector<float> values = written_xp_values(ramp.xp_style, ramp.scale, ramp.levels);
         for (std::size_t k = 0; k < values.size(); ++k)
             append_entry(text, static_cast<int>(k), values[k]);
@@ -172,11 +144,8 @@ bool append_engram_lines(QByteArray &text, const GameIniChoices &choices)
     const auto style = engram_style_of(choices.engram);
     if (!style)
         return false;
-    const int levels = choices.player == GameIniChoices::Player::Skip
-                           ? choices.engram_levels_without_player
-                           : choices.player_levels;
-    for (const float value :
-         written_engram_values(*style, choices.engram_scale, levels, choices.engram_reverse)) {
+    for (const float value : written_engram_values(
+             *style, choices.engram_scale, engram_levels(choices), choices.engram_reverse)) {
         text += kEngramStart;
         append_number(text, value);
         text += kLineEnd;
@@ -199,6 +168,47 @@ int expected_size(const GameIniChoices &choices)
 }
 
 } // namespace
+
+std::optional<RampLine> player_ramp_line(const GameIniChoices &choices)
+{
+    if (choices.player == GameIniChoices::Player::Skip)
+        return std::nullopt;
+    if (choices.player == GameIniChoices::Player::Stock)
+        return RampLine{RampLine::Stock};
+    if (const auto style = xp_style_of(choices.player))
+        return RampLine{RampLine::Computed, *style, choices.player_scale, choices.player_levels};
+    return RampLine{};
+}
+
+std::optional<RampLine> creature_ramp_line(const GameIniChoices &choices)
+{
+    // The creature line follows the player line and is never written without it.
+    if (choices.player == GameIniChoices::Player::Skip ||
+        choices.creature == GameIniChoices::Creature::Stock)
+        return std::nullopt;
+    // A copied "Ark Stock" makes the creatures follow the player's stock table.
+    if (choices.creature_locked_to_stock && choices.player == GameIniChoices::Player::Stock)
+        return RampLine{RampLine::Stock};
+    if (const auto style = xp_style_of(choices.creature))
+        return RampLine{RampLine::Computed, *style, choices.creature_scale,
+                        choices.creature_levels};
+    return RampLine{};
+}
+
+std::vector<float> ramp_line_values(const RampLine &line)
+{
+    if (line.content == RampLine::Stock)
+        return {stock_xp_table().begin(), stock_xp_table().end()};
+    if (line.content == RampLine::Computed)
+        return written_xp_values(line.xp_style, line.scale, line.levels);
+    return {};
+}
+
+int engram_levels(const GameIniChoices &choices)
+{
+    return choices.player == GameIniChoices::Player::Skip ? choices.engram_levels_without_player
+                                                          : choices.player_levels;
+}
 
 std::optional<int> xp_style_of(GameIniChoices::Player player)
 {
@@ -254,17 +264,15 @@ GameIniText game_ini_text(const GameIniChoices &choices)
     }
     std::optional<double> player_last;
     std::optional<double> creature_last;
-    if (choices.player != GameIniChoices::Player::Skip) {
-        const Ramp player = player_ramp(choices);
-        if (player.content == Ramp::Empty)
+    if (const auto player = player_ramp_line(choices)) {
+        if (player->content == RampLine::Empty)
             result.groups_without_style.push_back(RampGroup::Player);
-        player_last = append_ramp_line(text, player);
-        if (choices.creature != GameIniChoices::Creature::Stock) {
-            const Ramp creature = creature_ramp(choices);
-            if (creature.content == Ramp::Empty)
-                result.groups_without_style.push_back(RampGroup::Creature);
-            creature_last = append_ramp_line(text, creature);
-        }
+        player_last = append_ramp_line(text, *player);
+    }
+    if (const auto creature = creature_ramp_line(choices)) {
+        if (creature->content == RampLine::Empty)
+            result.groups_without_style.push_back(RampGroup::Creature);
+        creature_last = append_ramp_line(text, *creature);
     }
     if (choices.max_xp_overrides) {
         append_cap_line(text, kPlayerCapStart, player_last);

@@ -55,6 +55,26 @@ struct GameIniText {
 
 GameIniText game_ini_text(const GameIniChoices &choices);
 
+// What goes between the parentheses of a ramp line.
+struct RampLine {
+    enum Content { Stock, Computed, Empty };
+    Content content = Empty;
+    int xp_style = 0;
+    double scale = 0;
+    int levels = 0;
+};
+
+// The player and creature ramp lines of the text; none when the line is not written.
+std::optional<RampLine> player_ramp_line(const GameIniChoices &choices);
+std::optional<RampLine> creature_ramp_line(const GameIniChoices &choices);
+
+// The entries of a ramp line in order: the stock table, the computed values or none.
+std::vector<float> ramp_line_values(const RampLine &line);
+
+// The number of levels the engram lines are made for: the player's, or their own while the
+// player ramp is skipped.
+int engram_levels(const GameIniChoices &choices);
+
 // The style code (XpStyle / EngramStyle) of a computed choice; none for stock, skip and
 // unchosen.
 std::optional<int> xp_style_of(GameIniChoices::Player player);

@@ -5,9 +5,8 @@
 
 #include "look.h"
 #include "output/written_values.h"
+#include "plot/plot_frame.h"
 #include "ramps/ramp_styles.h"
-
-#include <QPainterPath>
 
 #include <algorithm>
 
@@ -53,29 +52,16 @@ void paint_curve(QPainter &painter, const QRectF &plot, const std::vector<double
 {
     // Every ramp starts from zero, so flat ramps read as high or low at a glance.
     const double top = *std::max_element(values.begin(), values.end()) * 1.08;
-    const auto point = [&](std::size_t index) {
-        const double x = plot.left() + plot.width() * index / (values.size() - 1);
-        const double y = plot.bottom() - plot.height() * values[index] / top;
-        return QPointF(x, y);
-    };
+    const PlotFrame frame{plot, {0, double(values.size() - 1)}, {0, top}};
 
-    QPainterPath line(point(0));
-    for (std::size_t i = 1; i < values.size(); ++i)
-        line.lineTo(point(i));
-
-    QPainterPath area = line;
-    area.lineTo(plot.bottomRight());
-    area.lineTo(plot.bottomLeft());
-    area.closeSubpath();
     QLinearGradient fill(plot.topLeft(), plot.bottomLeft());
     fill.setColorAt(0, look::with_alpha(look::accent, 110));
     fill.setColorAt(1, look::with_alpha(look::accent_dark, 20));
-    painter.fillPath(area, fill);
-
     QLinearGradient stroke(plot.bottomLeft(), plot.topRight());
     stroke.setColorAt(0, look::accent);
     stroke.setColorAt(1, look::accent_light);
-    painter.strokePath(line, QPen(QBrush(stroke), 2.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    paint_series(painter, frame, 0, values,
+                 QPen(QBrush(stroke), 2.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin), fill);
 }
 
 // A stock choice writes nothing, so the game keeps numbers this program does not know: the

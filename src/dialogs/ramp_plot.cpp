@@ -1,0 +1,406 @@
+// SPDX-FileCopyrightText: Quillmark contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "dialogs/ramp_plot.h"
+
+#include "output/written_values.h"
+#include "plot/plot_frame.h"
+#include "ramps/format_number.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+const QColor kBackground(25, 25, 25);
+const QColor kText(0xdd, 0xdd, 0xdd);
+const QColor kGrid(255, 255, 255, 24);
+const QColor kPlayer(0x35, 0xa3, 0xe3);
+const QColor kCreature(0xf0, 0x9a, 0x3e);
+const QColor kStock(255, 255, 255, 90);
+const QColor kPoints(0x6c, 0xc0, 0x4a);
+const QColor kTotal(0xe8, 0xd4, 0x5c);
+
+constexpr double kLeftMargin = 78;
+constexpr double kRightMargin = 66;
+constexpr double kInfoHeight = 22;
+constexpr double kAxisLabelHeight = 30;
+constexpr double kLegendHeight = 20; // above each panel
+constexpr int kStockLevels = 115;
+
+// One series as drawn: its values start at the first written level.
+struct Series {
+    QString name;
+    const std::vector<double> *values;
+    QColor colour;
+};
+
+int last_level_of(const std::vector<double> &values)
+{
+    return values.empty() ? 0 : RampSeries::kFirstLevel + int(values.size()) - 1;
+}
+
+std::optional<double> value_at_level(const std::vector<double> &values, int level)
+{
+    const int k = level - RampSeries::kFirstLevel;
+    if (k < 0 || k >= int(values.size()))
+        return std::nullopt;
+    return values[k];
+}
+
+const std::vector<double> &stock_values()
+{
+    static const std::vector<double> values(stock_xp_table().begin(), stock_xp_table().end());
+    return values;
+}
+
+// A tick label: the previews' number format without the blanks its empty groups leave.
+QString tick_text(double value)
+{
+    return format_number(value).trimmed();
+}
+
+// Every digit, in groups of three.
+QString exact_text(double value)
+{
+    if (!std::isfinite(value))
+        return RampPlot::tr("too large to show");
+    QString digits = QString::number(value, 'f', 0);
+    for (int at = digits.size() - 3; at > 0; at -= 3)
+        digits.insert(at, QLatin1Char(' '));
+    return digits;
+}
+
+// A round step (1, 2 or 5 times a power of ten) that cuts `span` into about `parts` pieces.
+double nice_step(double span, int parts)
+{
+    const double raw = std::max(span / parts, 1e-9);
+    const double power = std::pow(10.0, std::floor(std::log10(raw)));
+    for (const double factor : {1.0, 2.0, 5.0})
+        if (raw <= factor * power)
+            return factor * power;
+    return 10 * power;
+}
+
+// A linear axis from zero to a round number above `top`, with its step.
+PlotScale linear_axis(double top, double *step)
+{
+    // Points are whole numbers, and so are the steps between their ticks.
+    *step = std::max(1.0, nice_step(top, 4));
+    return {0, std::max(1.0, std::ceil(top / *step)) * *step};
+}
+
+// Whole decades around every value that the logarithmic axis can show.
+PlotScale decade_axis(const std::vector<const std::vector<double> *> &all, int last_level)
+{
+    double low = HUGE_VAL;
+    double high = 0;
+    for (const auto *values : all) {
+        const int count = std::min<int>(values->size(), last_level - RampSeries::kFirstLevel + 1);
+        for (int k = 0; k < count; ++k) {
+            const double value = (*values)[k];
+            if (value > 0 && std::isfinite(value)) {
+                low = std::min(low, value);
+                high = std::max(high, value);
+            }
+        }
+    }
+    if (high == 0)
+        return {1, 10, true};
+    const double first = std::floor(std::log10(low));
+    const double last = std::max(first + 1, std::ceil(std::log10(high)));
+    return {std::pow(10.0, first), std::pow(10.0, last), true};
+}
+
+std::vector<double> linear_ticks(const PlotScale &scale, double step)
+{
+    std::vector<double> ticks;
+    for (double value = std::ceil(scale.low / step) * step; value <= scale.high + step * 1e-6;
+         value += step)
+        ticks.push_back(value);
+    return ticks;
+}
+
+std::vector<double> decade_ticks(const PlotScale &scale)
+{
+    const int first = int(std::lround(std::log10(scale.low)));
+    const int last = int(std::lround(std::log10(scale.high)));
+    const int every = std::max(1, (last - first + 5) / 6);
+    std::vector<double> ticks;
+    // From the top down, so that the largest values always have a label.
+    for (int decade = last; decade >= first; decade -= every)
+        ticks.push_back(std::pow(10.0, decade));
+    return ticks;
+}
+
+// Where the panels lie and how levels map onto them.
+struct Layout {
+    QRectF info;
+    PlotFrame xp;
+    PlotFrame engram;
+    PlotScale total; // the right-hand axis of the engram panel
+    double xp_step = 0;
+    double points_step = 0;
+    double total_step = 0;
+    int last_level = kStockLevels;
+};
+
+Layout layout_for(const QSizeF &size, const RampSeries &series)
+{
+    Layout layout;
+    // The stock ramp is only a comparison: the written ramps set the levels shown.
+    const int written =
+        std::max({last_level_of(series.player_xp), last_level_of(series.creature_xp),
+                  last_level_of(series.engram_points)});
+    if (written > 0)
+        layout.last_level = written;
+    const PlotScale levels{1, double(std::max(layout.last_level, RampSeries::kFirstLevel))};
+    layout.xp_step = std::max(1.0, nice_step(levels.high - levels.low, 8));
+
+    layout.info = QRectF(8, 0, size.width() - 16, kInfoHeight);
+    const double width = std::max(0.0, size.width() - kLeftMargin - kRightMargin);
+    const double height =
+        std::max(0.0, size.height() - kInfoHeight - kAxisLabelHeight - 2 * kLegendHeight);
+    const double xp_height = height * 0.62;
+    layout.xp.area = QRectF(kLeftMargin, kInfoHeight + kLegendHeight, width, xp_height);
+    layout.engram.area =
+        QRectF(kLeftMargin, layout.xp.area.bottom() + kLegendHeight, width, height - xp_height);
+    layout.xp.x = layout.engram.x = levels;
+    layout.xp.y =
+        decade_axis({&series.player_xp, &series.creature_xp, &stock_values()}, layout.last_level);
+
+    const auto top = [](const std::vector<double> &values) {
+        return values.empty() ? 0.0 : *std::max_element(values.begin(), values.end());
+    };
+    layout.engram.y = linear_axis(top(series.engram_points), &layout.points_step);
+    layout.total = linear_axis(top(series.engram_total), &layout.total_step);
+    return layout;
+}
+
+void paint_level_grid(QPainter &painter, const Layout &layout, bool labels)
+{
+    for (const double value : linear_ticks(layout.xp.x, layout.xp_step)) {
+        for (const PlotFrame *frame : {&layout.xp, &layout.engram}) {
+            painter.setPen(kGrid);
+            const QPointF at = frame->point(value, frame->y.low);
+            painter.drawLine(QPointF(at.x(), frame->area.top()), at);
+        }
+        if (labels) {
+            painter.setPen(kText);
+            const QPointF at = layout.engram.point(value, layout.engram.y.low);
+            painter.drawText(QRectF(at.x() - 40, at.y() + 3, 80, 16), Qt::AlignHCenter,
+                             tick_text(value));
+        }
+    }
+    painter.setPen(kText);
+    painter.drawText(QRectF(layout.engram.area.left(), layout.engram.area.bottom() + 14,
+                            layout.engram.area.width(), 16),
+                     Qt::AlignHCenter, RampPlot::tr("level"));
+}
+
+// Horizontal grid lines at `ticks` with their labels on the left or right of `frame`.
+void paint_value_axis(QPainter &painter, const PlotFrame &frame, const PlotScale &scale,
+                      const std::vector<double> &ticks, bool right, bool grid)
+{
+    for (const double tick : ticks) {
+        const double y = frame.area.bottom() - frame.area.height() * scale.fraction(tick);
+        if (grid) {
+            painter.setPen(kGrid);
+            painter.drawLine(QPointF(frame.area.left(), y), QPointF(frame.area.right(), y));
+        }
+        painter.setPen(kText);
+        const QRectF box = right ? QRectF(frame.area.right() + 5, y - 8, kRightMargin - 6, 16)
+                                 : QRectF(2, y - 8, kLeftMargin - 7, 16);
+        painter.drawText(box, (right ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter,
+                         tick_text(tick));
+    }
+}
+
+// A dot on the highest value with the value beside it, above or below.
+void paint_top_marker(QPainter &painter, const PlotFrame &frame, const std::vector<double> &values,
+                      const QColor &colour, bool below = false)
+{
+    if (values.empty())
+        return;
+    const auto top = std::max_element(values.begin(), values.end());
+    const int level = RampSeries::kFirstLevel + int(top - values.begin());
+    const QPointF at = frame.point(level, *top);
+    painter.setPen(QPen(kBackground, 1.5));
+    painter.setBrush(colour);
+    painter.drawEllipse(at, 4.5, 4.5);
+    painter.setBrush(Qt::NoBrush);
+
+    const QString text = tick_text(*top);
+    const double width = painter.fontMetrics().horizontalAdvance(text) + 4;
+    const bool left = at.x() + 8 + width > frame.area.right();
+    const double y = below ? std::min(frame.area.bottom() - 16, at.y() + 4)
+                           : std::max(frame.area.top(), at.y() - 18);
+    const QRectF box(left ? at.x() - 8 - width : at.x() + 8, y, width, 16);
+    painter.fillRect(box, QColor(25, 25, 25, 200));
+    painter.setPen(colour);
+    painter.drawText(box, Qt::AlignCenter, text);
+}
+
+// The names of a panel's series in the row above it.
+void paint_legend(QPainter &painter, const QRectF &panel, const std::vector<Series> &entries)
+{
+    double x = panel.left();
+    const double y = panel.top() - kLegendHeight + 2;
+    for (const Series &entry : entries) {
+        painter.fillRect(QRectF(x, y + 6, 16, 3), entry.colour);
+        painter.setPen(kText);
+        const double width = painter.fontMetrics().horizontalAdvance(entry.name);
+        painter.drawText(QRectF(x + 20, y, width + 2, 16), Qt::AlignVCenter, entry.name);
+        x += 20 + width + 16;
+    }
+}
+
+void paint_notice(QPainter &painter, const QRectF &area, const QString &text)
+{
+    painter.setPen(kText);
+    painter.drawText(area, Qt::AlignCenter, text);
+}
+
+QString level_text(const RampSeries &series, int level)
+{
+    QStringList parts{RampPlot::tr("Level %1").arg(level)};
+    const auto add = [&](const QString &name, const std::vector<double> &values) {
+        if (const auto value = value_at_level(values, level))
+            parts << name.arg(exact_text(*value));
+    };
+    add(RampPlot::tr("player XP %1"), series.player_xp);
+    add(RampPlot::tr("creature XP %1"), series.creature_xp);
+    add(RampPlot::tr("stock XP %1"), stock_values());
+    add(RampPlot::tr("engram points %1"), series.engram_points);
+    add(RampPlot::tr("total %1"), series.engram_total);
+    return parts.join(QStringLiteral("   "));
+}
+
+} // namespace
+
+RampPlot::RampPlot(QWidget *parent) : QWidget(parent)
+{
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void RampPlot::set_series(const RampSeries &series)
+{
+    shown = series;
+    pointed_level.reset();
+    update();
+}
+
+QImage RampPlot::picture() const
+{
+    QImage image(size(), QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&image);
+    paint(painter, std::nullopt);
+    return image;
+}
+
+void RampPlot::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    paint(painter, pointed_level);
+}
+
+void RampPlot::mouseMoveEvent(QMouseEvent *event)
+{
+    const Layout layout = layout_for(size(), shown);
+    const QRectF &area = layout.xp.area;
+    std::optional<int> level;
+    if (event->pos().x() >= area.left() && event->pos().x() <= area.right() && area.width() > 0) {
+        const double at = layout.xp.x.value_at((event->pos().x() - area.left()) / area.width());
+        level = std::clamp(int(std::lround(at)), RampSeries::kFirstLevel, layout.last_level);
+    }
+    if (level != pointed_level) {
+        pointed_level = level;
+        update();
+    }
+}
+
+void RampPlot::leaveEvent(QEvent *)
+{
+    pointed_level.reset();
+    update();
+}
+
+void RampPlot::paint(QPainter &painter, std::optional<int> level) const
+{
+    painter.fillRect(QRectF(QPointF(0, 0), size()), kBackground);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QFont small = font();
+    small.setPixelSize(11);
+    painter.setFont(small);
+
+    const Layout layout = layout_for(size(), shown);
+    paint_level_grid(painter, layout, true);
+    paint_value_axis(painter, layout.xp, layout.xp.y, decade_ticks(layout.xp.y), false, true);
+    paint_value_axis(painter, layout.engram, layout.engram.y,
+                     linear_ticks(layout.engram.y, layout.points_step), false, true);
+    if (!shown.engram_total.empty())
+        paint_value_axis(painter, layout.engram, layout.total,
+                         linear_ticks(layout.total, layout.total_step), true, false);
+
+    const std::vector<Series> xp = {{tr("player XP"), &shown.player_xp, kPlayer},
+                                    {tr("creature XP"), &shown.creature_xp, kCreature}};
+    painter.save();
+    painter.setClipRect(layout.xp.area.adjusted(-1, -1, 1, 1));
+    paint_series(painter, layout.xp, RampSeries::kFirstLevel, stock_values(), QPen(kStock, 1.2));
+    for (const Series &series : xp)
+        paint_series(painter, layout.xp, RampSeries::kFirstLevel, *series.values,
+                     QPen(series.colour, 2));
+    painter.restore();
+
+    PlotFrame total = layout.engram;
+    total.y = layout.total;
+    QColor bars = kPoints;
+    bars.setAlpha(110);
+    paint_series(painter, layout.engram, RampSeries::kFirstLevel, shown.engram_points,
+                 QPen(kPoints, 1), bars, true);
+    paint_series(painter, total, RampSeries::kFirstLevel, shown.engram_total, QPen(kTotal, 1.8));
+
+    for (const Series &series : xp)
+        paint_top_marker(painter, layout.xp, *series.values, series.colour);
+    paint_top_marker(painter, layout.engram, shown.engram_points, kPoints);
+    // The total ends where the points often peak: its value goes under the line.
+    paint_top_marker(painter, total, shown.engram_total, kTotal, true);
+
+    if (shown.player_xp.empty() && shown.creature_xp.empty())
+        paint_notice(painter, layout.xp.area, tr("No experience ramp is written."));
+    if (shown.engram_points.empty())
+        paint_notice(painter, layout.engram.area,
+                     tr("No engram points are written: the game keeps its own."));
+
+    std::vector<Series> xp_legend;
+    for (const Series &series : xp)
+        if (!series.values->empty())
+            xp_legend.push_back(series);
+    xp_legend.push_back({tr("stock player XP"), &stock_values(), kStock});
+    paint_legend(painter, layout.xp.area, xp_legend);
+    if (!shown.engram_points.empty())
+        paint_legend(painter, layout.engram.area,
+                     {{tr("engram points per level"), &shown.engram_points, kPoints},
+                      {tr("total (right axis)"), &shown.engram_total, kTotal}});
+
+    painter.setPen(QColor(255, 255, 255, 70));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(layout.xp.area);
+    painter.drawRect(layout.engram.area);
+
+    if (level) {
+        painter.setPen(QPen(QColor(255, 255, 255, 140), 1, Qt::DashLine));
+        for (const PlotFrame *frame : {&layout.xp, &layout.engram}) {
+            const double x = frame->point(*level, frame->y.low).x();
+            painter.drawLine(QPointF(x, frame->area.top()), QPointF(x, frame->area.bottom()));
+        }
+    }
+    painter.setPen(kText);
+    painter.drawText(layout.info, Qt::AlignLeft | Qt::AlignVCenter,
+                     level ? level_text(shown, *level)
+                           : tr("Point at a level to read its values."));
+}

@@ -1,0 +1,40 @@
+// SPDX-FileCopyrightText: Quillmark contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "output/ramp_series.h"
+
+#include "output/written_values.h"
+
+#include <QByteArray>
+
+namespace {
+
+std::vector<double> line_values(const std::optional<RampLine> &line)
+{
+    if (!line)
+        return {};
+    const std::vector<float> values = ramp_line_values(*line);
+    return {values.begin(), values.end()};
+}
+
+} // namespace
+
+RampSeries ramp_series(const GameIniChoices &choices)
+{
+    RampSeries series;
+    series.player_xp = line_values(player_ramp_line(choices));
+    series.creature_xp = line_values(creature_ramp_line(choices));
+
+    if (const auto style = engram_style_of(choices.engram)) {
+        double total = 0;
+        for (const float value : written_engram_values(
+                 *style, choices.engram_scale, engram_levels(choices), choices.engram_reverse)) {
+            // The game reads the whole number the file spells, not the static value itself.
+            const double points = QByteArray::number(double(value), 'f', 0).toDouble();
+            total += points;
+            series.engram_points.push_back(points);
+            series.engram_total.push_back(total);
+        }
+    }
+    return series;
+}
