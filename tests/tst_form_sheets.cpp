@@ -1,11 +1,14 @@
 // SPDX-FileCopyrightText: Quillmark contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "mainwindow/font_fallbacks.h"
 #include "mainwindow/mainwindow.h"
 #include "mainwindow/resource_bundle.h"
 #include "test_support.h"
 
 #include <QFile>
+#include <QFontInfo>
+#include <QRegularExpression>
 #include <QXmlStreamReader>
 #include <QtTest>
 
@@ -13,24 +16,36 @@ static const ResourceBundle resources;
 
 // The window sets the pages' style sheets only once the pages are in their stacks: every
 // widget must still end with the sheet its form gives it, before the window is first shown
-// and after.
+// and after. The sheets name the installed look-alikes of the Windows fonts, and draw in the
+// face that the Windows name finds.
 class TestFormSheets : public QObject
 {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void every_widget_keeps_its_sheet_data();
     void every_widget_keeps_its_sheet();
+    void every_widget_draws_in_the_face_its_sheet_names_data();
+    void every_widget_draws_in_the_face_its_sheet_names();
 
 private:
-    MainWindow window;
+    QScopedPointer<MainWindow> window;
 };
 
-void TestFormSheets::every_widget_keeps_its_sheet_data()
+void TestFormSheets::initTestCase()
 {
-    QTest::addColumn<QString>("sheet");
+    install_font_fallbacks();
+    window.reset(new MainWindow);
+}
+
+// The style sheets of the main form, by widget name.
+static QVector<QPair<QString, QString>> form_sheets()
+{
+    QVector<QPair<QString, QString>> sheets;
     QFile form(QStringLiteral(QUILLMARK_MAIN_FORM));
-    QVERIFY(form.open(QIODevice::ReadOnly));
+    if (!form.open(QIODevice::ReadOnly))
+        return sheets;
     QXmlStreamReader xml(&form);
     QStringList widgets; // the open <widget> elements, innermost last
     while (!xml.atEnd()) {
@@ -44,20 +59,54 @@ void TestFormSheets::every_widget_keeps_its_sheet_data()
         else if (xml.name() == QLatin1String("property") &&
                  xml.attributes().value(QLatin1String("name")) == QLatin1String("styleSheet") &&
                  xml.readNextStartElement())
-            QTest::newRow(qPrintable(widgets.last())) << xml.readElementText();
+            sheets.append({widgets.last(), xml.readElementText()});
     }
-    QVERIFY(!xml.hasError());
+    return xml.hasError() ? QVector<QPair<QString, QString>>() : sheets;
+}
+
+void TestFormSheets::every_widget_keeps_its_sheet_data()
+{
+    QTest::addColumn<QString>("sheet");
+    const auto sheets = form_sheets();
+    QVERIFY(!sheets.isEmpty());
+    for (const auto &sheet : sheets)
+        QTest::newRow(qPrintable(sheet.first)) << sheet.second;
 }
 
 void TestFormSheets::every_widget_keeps_its_sheet()
 {
     QFETCH(QString, sheet);
     const QString name = QString::fromLatin1(QTest::currentDataTag());
-    const QWidget *widget = name == window.objectName() ? &window : child<QWidget>(window, name);
-    QCOMPARE(widget->styleSheet(), sheet);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QCOMPARE(widget->styleSheet(), sheet);
+    const QWidget *widget =
+        name == window->objectName() ? window.data() : child<QWidget>(*window, name);
+    QCOMPARE(widget->styleSheet(), with_installed_font_families(sheet));
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.data()));
+    QCOMPARE(widget->styleSheet(), with_installed_font_families(sheet));
+}
+
+void TestFormSheets::every_widget_draws_in_the_face_its_sheet_names_data()
+{
+    QTest::addColumn<QString>("family");
+    const QRegularExpression font_family(QStringLiteral("font[^;]*\"([^\"]+)\""));
+    for (const auto &sheet : form_sheets()) {
+        const QRegularExpressionMatch family = font_family.match(sheet.second);
+        if (family.hasMatch())
+            QTest::newRow(qPrintable(sheet.first)) << family.captured(1);
+    }
+}
+
+void TestFormSheets::every_widget_draws_in_the_face_its_sheet_names()
+{
+    QFETCH(QString, family);
+    QWidget *widget = child<QWidget>(*window, QString::fromLatin1(QTest::currentDataTag()));
+    widget->ensurePolished();
+    QFont as_named = widget->font();
+    as_named.setFamily(family);
+    const QFontInfo drawn(widget->font()), named(as_named);
+    QCOMPARE(drawn.family(), named.family());
+    QCOMPARE(drawn.styleName(), named.styleName());
+    QCOMPARE(drawn.pixelSize(), named.pixelSize());
 }
 
 QTEST_MAIN(TestFormSheets)

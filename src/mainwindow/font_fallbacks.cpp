@@ -4,31 +4,123 @@
 #include "mainwindow/font_fallbacks.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QFont>
+#include <QFontDatabase>
+#include <QWidget>
 
-void install_font_fallbacks()
+namespace {
+struct Fallback {
+    const char *family;
+    QStringList stand_ins;
+};
+
+const QVector<Fallback> &fallbacks()
 {
     // Style sheets give weights on the CSS scale, which Qt divides by 8: "font: 63 26pt" asks
     // for a very light face. The Windows families below hold one heavy face each, so their
     // stand-ins are families that hold only their heavy face too.
-    QFont::insertSubstitutions(QStringLiteral("Minion Pro SmBd"),
-                               {QStringLiteral("Yrsa SemiBold"), QStringLiteral("DejaVu Serif")});
-    QFont::insertSubstitutions(QStringLiteral("Arial Black"),
-                               {QStringLiteral("Lato Black"), QStringLiteral("DejaVu Sans")});
     // The forms' labels are sized for the narrow dialog font; DejaVu Sans runs wider and clips
-    // them, Liberation Sans keeps Arial's widths and fits.
-    QFont::insertSubstitutions(QStringLiteral("MS Shell Dlg 2"),
-                               {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    // The narrow face of the error dialog's title.
-    QFont::insertSubstitutions(
-        QStringLiteral("Arial Narrow"),
-        {QStringLiteral("Liberation Sans Narrow"), QStringLiteral("Nimbus Sans Narrow")});
-    // The monospace list of the push buttons; DejaVu Sans Mono descends from Bitstream Vera.
-    for (const char *family :
-         {"Lucida Sans Typewriter", "Lucida Console", "Monaco", "Bitstream Vera Sans Mono"})
-        QFont::insertSubstitution(QString::fromLatin1(family), QStringLiteral("DejaVu Sans Mono"));
+    // them, Liberation Sans keeps Arial's widths and fits. Arial Narrow is the narrow face of the
+    // error dialog's title. The monospace families are the push buttons' list; DejaVu Sans Mono
+    // descends from Bitstream Vera.
+    static const QVector<Fallback> list{
+        {"Minion Pro SmBd", {QStringLiteral("Yrsa SemiBold"), QStringLiteral("DejaVu Serif")}},
+        {"Arial Black", {QStringLiteral("Lato Black"), QStringLiteral("DejaVu Sans")}},
+        {"MS Shell Dlg 2", {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")}},
+        {"Arial Narrow",
+         {QStringLiteral("Liberation Sans Narrow"), QStringLiteral("Nimbus Sans Narrow")}},
+        {"Lucida Sans Typewriter", {QStringLiteral("DejaVu Sans Mono")}},
+        {"Lucida Console", {QStringLiteral("DejaVu Sans Mono")}},
+        {"Monaco", {QStringLiteral("DejaVu Sans Mono")}},
+        {"Bitstream Vera Sans Mono", {QStringLiteral("DejaVu Sans Mono")}},
+    };
+    return list;
+}
+
+// Each missing Windows family with the first of its stand-ins that is installed.
+const QVector<QPair<QString, QString>> &installed_stand_ins()
+{
+    static const QVector<QPair<QString, QString>> pairs = [] {
+        const QStringList installed = QFontDatabase().families();
+        const auto has = [&installed](const QString &family) {
+            return installed.contains(family, Qt::CaseInsensitive);
+        };
+        QVector<QPair<QString, QString>> found;
+        for (const Fallback &fallback : fallbacks()) {
+            const QString family = QString::fromLatin1(fallback.family);
+            if (has(family))
+                continue;
+            // Qt keeps substitutes in lower case, and its font cache tells names apart by case:
+            // named alike, a font reached either way is loaded once.
+            for (const QString &stand_in : fallback.stand_ins)
+                if (has(stand_in)) {
+                    found.append({family, stand_in.toLower()});
+                    break;
+                }
+        }
+        return found;
+    }();
+    return pairs;
+}
+
+QString installed_family(const QString &family)
+{
+    for (const auto &pair : installed_stand_ins())
+        if (family.compare(pair.first, Qt::CaseInsensitive) == 0)
+            return pair.second;
+    return family;
+}
+
+} // namespace
+
+QString with_installed_font_families(QString sheet)
+{
+    for (const auto &pair : installed_stand_ins())
+        sheet.replace(pair.first, pair.second, Qt::CaseInsensitive);
+    return sheet;
+}
+
+void install_font_fallbacks()
+{
+    for (const Fallback &fallback : fallbacks())
+        QFont::insertSubstitutions(QString::fromLatin1(fallback.family), fallback.stand_ins);
 
     // The forms are laid out for the Windows dialog font at 8 points; the desktop's default
     // font is usually larger and would clip their texts.
-    QApplication::setFont(QFont(QStringLiteral("MS Shell Dlg 2"), 8));
+    QApplication::setFont(QFont(installed_family(QStringLiteral("MS Shell Dlg 2")), 8));
+}
+
+InstalledFontFamilies::InstalledFontFamilies()
+{
+    QCoreApplication::instance()->installEventFilter(this);
+}
+
+InstalledFontFamilies::~InstalledFontFamilies()
+{
+    QCoreApplication::instance()->removeEventFilter(this);
+}
+
+bool InstalledFontFamilies::eventFilter(QObject *watched, QEvent *event)
+{
+    if (!watched->isWidgetType())
+        return false;
+    auto *widget = static_cast<QWidget *>(watched);
+    // Both are sent as the form sets a sheet or a font, before anything is drawn or measured
+    // with it. Set again with the new name, the sheet or font sends no second event.
+    if (event->type() == QEvent::StyleChange) {
+        const QString sheet = widget->styleSheet();
+        const QString renamed = with_installed_font_families(sheet);
+        if (renamed != sheet)
+            widget->setStyleSheet(renamed);
+    } else if (event->type() == QEvent::FontChange &&
+               (widget->font().resolve() & QFont::FamilyResolved)) {
+        const QString family = installed_family(widget->font().family());
+        if (family != widget->font().family()) {
+            QFont font = widget->font();
+            font.setFamily(family);
+            widget->setFont(font);
+        }
+    }
+    return false;
 }

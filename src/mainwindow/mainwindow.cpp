@@ -6,6 +6,7 @@
 
 #include "dialogs/settings.h"
 #include "dialogs/show_dialog.h"
+#include "mainwindow/font_fallbacks.h"
 #include "mainwindow/page_pictures.h"
 #include "mainwindow/style_sheets_after_reparent.h"
 #include "mainwindow/window_drag.h"
@@ -34,6 +35,7 @@ MainWindow::MainWindow(QWidget *parent)
         // The form adds its pages to their stacks after their widgets have their sheets; the
         // sheets are set once the pages are in place, so that each widget is polished once.
         const StyleSheetsAfterReparent sheets_after_reparent(*this);
+        const InstalledFontFamilies installed_font_families;
         form->setupUi(this);
     }
     load_pictures_when_shown(*form->stackedWidget);
