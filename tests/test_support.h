@@ -89,8 +89,16 @@ private:
         if (auto *files = qobject_cast<QFileDialog *>(modal)) {
             // The dialog loads its folder in the background and may ignore an early accept:
             // answer again on every tick until it is gone.
-            if (!file_name.isEmpty())
-                files->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(file_name);
+            // The name is typed in its own folder when that exists: a whole path typed while the
+            // dialog shows another folder may be completed to a file there once it has loaded.
+            if (!file_name.isEmpty()) {
+                const QFileInfo target(file_name);
+                const bool folder_exists = target.dir().exists();
+                if (folder_exists)
+                    files->setDirectory(target.absolutePath());
+                files->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))
+                    ->setText(folder_exists ? target.fileName() : file_name);
+            }
             QTimer::singleShot(0, files, [files, cancel = file_name.isEmpty()] {
                 if (cancel)
                     files->reject();

@@ -61,6 +61,42 @@ private slots:
         QCOMPARE(outcome.out, game_ini_text(choices).bytes);
     }
 
+    // Custom code is read as UTF-8 on every Qt: a byte-order mark is dropped, and text that is
+    // not UTF-8 is refused rather than written with replacement characters.
+    void custom_code_encoding_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QByteArray>("code"); // as written; none when refused
+
+        const QByteArray motd = "Motd=Gr\xC3\xBC\xC3\x9F \xE2\x98\x83";
+        QTest::newRow("UTF-8") << motd << motd;
+        QTest::newRow("byte-order mark") << "\xEF\xBB\xBF" + motd << motd;
+        QTest::newRow("Latin-1") << QByteArray("Motd=Gr\xFC\xDF") << QByteArray();
+        QTest::newRow("overlong") << QByteArray("A=\xC0\xAF") << QByteArray();
+        QTest::newRow("encoded surrogate") << QByteArray("A=\xED\xA0\x80") << QByteArray();
+        QTest::newRow("cut short") << QByteArray("A=\xE2\x98") << QByteArray();
+    }
+
+    void custom_code_encoding()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QByteArray, code);
+        QTemporaryDir own;
+        write_file(own.filePath("code.txt"), bytes);
+        const Outcome outcome = run_cli("--custom-code code.txt", own.path());
+        if (code.isNull()) {
+            QCOMPARE(outcome.status, 2);
+            QCOMPARE(outcome.err,
+                     QByteArray("quillmark-cli: --custom-code: code.txt is not UTF-8 text\n"));
+            return;
+        }
+        GameIniChoices choices;
+        choices.custom_code_enabled = true;
+        choices.custom_code = QString::fromUtf8(code);
+        QCOMPARE(outcome.status, 0);
+        QCOMPARE(outcome.out, game_ini_text(choices).bytes);
+    }
+
     void refusals_data()
     {
         QTest::addColumn<QString>("arguments");

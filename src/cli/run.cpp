@@ -10,7 +10,13 @@
 #include "gameini/unified_diff.h"
 
 #include <QIODevice>
+#include <QtGlobal>
+// Qt 6 moved QTextCodec out of Qt Core; its QStringDecoder decodes UTF-8 the same way.
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+#include <QStringDecoder>
+#else
 #include <QTextCodec>
+#endif
 
 #include <algorithm>
 #include <variant>
@@ -145,11 +151,20 @@ int merge_all(const CliOptions &options, const GameIniChoices &choices, QIODevic
 
 std::optional<QString> custom_code_from_file(const QByteArray &bytes)
 {
+    // Both skip a leading byte-order mark and count malformed sequences as errors; a sequence
+    // cut short at the end is one too, not a start kept for more bytes.
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = decoder.decode(bytes);
+    if (decoder.hasError())
+        return std::nullopt;
+#else
     QTextCodec::ConverterState state;
     QString text =
         QTextCodec::codecForName("UTF-8")->toUnicode(bytes.constData(), bytes.size(), &state);
-    if (state.invalidChars > 0)
+    if (state.invalidChars > 0 || state.remainingChars > 0)
         return std::nullopt;
+#endif
     // The editor breaks paragraphs at CR LF, CR and the separators, and gives a no-break
     // space back as a blank.
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));

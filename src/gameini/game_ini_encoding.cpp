@@ -15,7 +15,7 @@ constexpr int kSniffedBytes = 4096;
 // little endian, the even ones for big endian.
 std::variant<DecodedGameIni, QString> refuse_unmarked_utf16(const QByteArray &raw)
 {
-    const int sniffed = std::min(raw.size(), kSniffedBytes) & ~1;
+    const int sniffed = std::min<qsizetype>(raw.size(), kSniffedBytes) & ~1;
     int zeros[2] = {0, 0};
     for (int k = 0; k < sniffed; ++k) {
         if (raw[k] == '\0')

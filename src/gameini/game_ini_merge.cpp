@@ -83,7 +83,7 @@ public:
             report = {};
             scan(misspelt);
         }
-        return {emit(), report};
+        return {assemble(), report};
     }
 
 private:
@@ -260,7 +260,7 @@ private:
         }
     }
 
-    QByteArray emit()
+    QByteArray assemble()
     {
         merged.reserve(text.size() + 1024);
         // The missing blocks go after the section's last level line, else after its last

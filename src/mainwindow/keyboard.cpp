@@ -9,9 +9,9 @@
 void MainWindow::set_up_keyboard()
 {
     // The shortcuts press the page buttons, so they refuse whatever the buttons refuse.
-    new QShortcut(QKeySequence(Qt::ALT + Qt::Key_Right), this, form->btn_next_page,
+    new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Right), this, form->btn_next_page,
                   &QAbstractButton::click);
-    new QShortcut(QKeySequence(Qt::ALT + Qt::Key_Left), this, form->btn_prev_page,
+    new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Left), this, form->btn_prev_page,
                   &QAbstractButton::click);
     form->btn_next_page->setFocus();
 }

@@ -40,7 +40,7 @@ std::vector<double> engram(int style, double scale, bool reverse)
     return as_doubles(written_engram_values(style, scale, kPlayerLevels, reverse));
 }
 
-QFont caption_font(int pixel_size, int weight)
+QFont caption_font(int pixel_size, QFont::Weight weight)
 {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(pixel_size);
