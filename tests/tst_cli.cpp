@@ -82,8 +82,8 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(QByteArray, code);
         QTemporaryDir own;
-        write_file(own.filePath("code.txt"), bytes);
-        const Outcome outcome = run_cli("--custom-code code.txt", own.path());
+        QVERIFY(put(own.filePath("code.txt"), bytes));
+        const CliOutcome outcome = run_cli("--custom-code code.txt", own.path());
         if (code.isNull()) {
             QCOMPARE(outcome.status, 2);
             QCOMPARE(outcome.err,

@@ -228,7 +228,8 @@ private slots:
             series = plot.series();
             const WarningLog log;
             plot.grab();
-            QMouseEvent move(QEvent::MouseMove, QPointF(plot.width() / 2, plot.height() / 2),
+            const QPointF middle(plot.width() / 2, plot.height() / 2);
+            QMouseEvent move(QEvent::MouseMove, middle, QPointF(plot.mapToGlobal(middle.toPoint())),
                              Qt::NoButton, Qt::NoButton, Qt::NoModifier);
             QApplication::sendEvent(&plot, &move);
             painted = plot.grab().size();

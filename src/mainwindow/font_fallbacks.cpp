@@ -10,6 +10,17 @@
 #include <QWidget>
 
 namespace {
+
+// The properties a font sets itself rather than takes from its parent; Qt 6 renamed the call.
+uint set_properties(const QFont &font)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    return font.resolveMask();
+#else
+    return font.resolve();
+#endif
+}
+
 struct Fallback {
     const char *family;
     QStringList stand_ins;
@@ -114,7 +125,7 @@ bool InstalledFontFamilies::eventFilter(QObject *watched, QEvent *event)
         if (renamed != sheet)
             widget->setStyleSheet(renamed);
     } else if (event->type() == QEvent::FontChange &&
-               (widget->font().resolve() & QFont::FamilyResolved)) {
+               (set_properties(widget->font()) & QFont::FamilyResolved)) {
         const QString family = installed_family(widget->font().family());
         if (family != widget->font().family()) {
             QFont font = widget->font();
