@@ -14,7 +14,7 @@
 
 static const ResourceBundle resources;
 
-// The window sets the pages' style sheets only once the pages are in their stacks: every
+// The window builds its pages inside their stacks rather than adding them when filled: every
 // widget must still end with the sheet its form gives it, before the window is first shown
 // and after. The sheets name the installed look-alikes of the Windows fonts, and draw in the
 // face that the Windows name finds.

@@ -83,6 +83,14 @@ QString installed_family(const QString &family)
     return family;
 }
 
+void use_installed_families_in_sheet(QWidget &widget)
+{
+    const QString sheet = widget.styleSheet();
+    const QString renamed = with_installed_font_families(sheet);
+    if (renamed != sheet)
+        widget.setStyleSheet(renamed);
+}
+
 } // namespace
 
 QString with_installed_font_families(QString sheet)
@@ -102,7 +110,7 @@ void install_font_fallbacks()
     QApplication::setFont(QFont(installed_family(QStringLiteral("MS Shell Dlg 2")), 8));
 }
 
-InstalledFontFamilies::InstalledFontFamilies()
+InstalledFontFamilies::InstalledFontFamilies(QWidget &form) : form(form)
 {
     QCoreApplication::instance()->installEventFilter(this);
 }
@@ -110,6 +118,12 @@ InstalledFontFamilies::InstalledFontFamilies()
 InstalledFontFamilies::~InstalledFontFamilies()
 {
     QCoreApplication::instance()->removeEventFilter(this);
+    // A sheet set on a widget that already takes its style from a sheet, and is not yet shown,
+    // is only kept until the widget is first polished: it sends no event to rename it by.
+    QList<QWidget *> widgets = form.findChildren<QWidget *>();
+    widgets.prepend(&form);
+    for (QWidget *widget : qAsConst(widgets))
+        use_installed_families_in_sheet(*widget);
 }
 
 bool InstalledFontFamilies::eventFilter(QObject *watched, QEvent *event)
@@ -120,12 +134,12 @@ bool InstalledFontFamilies::eventFilter(QObject *watched, QEvent *event)
     // Both are sent as the form sets a sheet or a font, before anything is drawn or measured
     // with it. Set again with the new name, the sheet or font sends no second event.
     if (event->type() == QEvent::StyleChange) {
-        const QString sheet = widget->styleSheet();
-        const QString renamed = with_installed_font_families(sheet);
-        if (renamed != sheet)
-            widget->setStyleSheet(renamed);
+        use_installed_families_in_sheet(*widget);
     } else if (event->type() == QEvent::FontChange &&
                (set_properties(widget->font()) & QFont::FamilyResolved)) {
+        // A font the sheet gives wins over one set on the widget (Qt 5 applies it again on
+        // every font change), so the sheet is renamed first.
+        use_installed_families_in_sheet(*widget);
         const QString family = installed_family(widget->font().family());
         if (family != widget->font().family()) {
             QFont font = widget->font();

@@ -8,7 +8,7 @@
 #include "dialogs/show_dialog.h"
 #include "mainwindow/font_fallbacks.h"
 #include "mainwindow/page_pictures.h"
-#include "mainwindow/style_sheets_after_reparent.h"
+#include "mainwindow/pages_built_in_place.h"
 #include "mainwindow/window_drag.h"
 #include "mainwindow/window_placement.h"
 
@@ -32,10 +32,8 @@ MainWindow::MainWindow(QWidget *parent)
       player_xp_mark(nullptr), player_eng_mark(nullptr), dino_xp_mark(nullptr)
 {
     {
-        // The form adds its pages to their stacks after their widgets have their sheets; the
-        // sheets are set once the pages are in place, so that each widget is polished once.
-        const StyleSheetsAfterReparent sheets_after_reparent(*this);
-        const InstalledFontFamilies installed_font_families;
+        const PagesBuiltInPlace pages_built_in_place(*this);
+        const InstalledFontFamilies installed_font_families(*this);
         form->setupUi(this);
     }
     load_pictures_when_shown(*form->stackedWidget);
