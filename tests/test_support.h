@@ -5,6 +5,8 @@
 
 // Helpers shared by the tests that drive the real window.
 
+#include "mainwindow/resource_bundle.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QFileDialog>
@@ -31,6 +33,7 @@ private:
     QTemporaryDir folder;
 };
 inline const TemporarySettings temporary_settings;
+inline const ResourceBundle resources;
 
 // A named child of the window; a missing name ends the test run, since every name is binding.
 template <typename T> T *child(const QWidget &window, const QString &name)

@@ -3,14 +3,11 @@
 
 #include "file_faults.h"
 #include "mainwindow/mainwindow.h"
-#include "mainwindow/resource_bundle.h"
 #include "test_support.h"
 
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QtTest>
-
-static const ResourceBundle resources;
 
 namespace {
 

@@ -3,7 +3,6 @@
 
 #include "mainwindow/font_fallbacks.h"
 #include "mainwindow/mainwindow.h"
-#include "mainwindow/resource_bundle.h"
 #include "test_support.h"
 
 #include <QFile>
@@ -11,8 +10,6 @@
 #include <QRegularExpression>
 #include <QXmlStreamReader>
 #include <QtTest>
-
-static const ResourceBundle resources;
 
 // The window sets the pages' style sheets only once the pages are in their stacks: every
 // widget must still end with the sheet its form gives it, before the window is first shown

@@ -3,7 +3,6 @@
 
 #include "file_faults.h"
 #include "mainwindow/mainwindow.h"
-#include "mainwindow/resource_bundle.h"
 #include "output/game_ini_text.h"
 #include "test_support.h"
 
@@ -12,10 +11,6 @@
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QtTest>
-
-static const ResourceBundle resources;
-
-Q_DECLARE_METATYPE(Fixture)
 
 namespace {
 QStringList lines(const QByteArray &text)

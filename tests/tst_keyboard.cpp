@@ -1,7 +1,6 @@
 // SPDX-FileCopyrightText: Quillmark contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow/mainwindow.h"
-#include "mainwindow/resource_bundle.h"
 #include "test_support.h"
 
 #include <QCheckBox>
@@ -11,8 +10,6 @@
 #include <QTableWidget>
 #include <QTextEdit>
 #include <QtTest>
-
-static const ResourceBundle resources;
 
 namespace {
 int page(const QWidget &window)

@@ -3,7 +3,6 @@
 
 #include "mainwindow/application_identity.h"
 #include "mainwindow/mainwindow.h"
-#include "mainwindow/resource_bundle.h"
 #include "mainwindow/window_placement.h"
 #include "test_support.h"
 
@@ -17,8 +16,6 @@
 #include <QTextEdit>
 #include <QTimer>
 #include <QtTest>
-
-static const ResourceBundle resources;
 
 namespace {
 const char *const kCloseChild = "--child-close-window";

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "mainwindow/mainwindow.h"
-#include "mainwindow/resource_bundle.h"
 #include "test_support.h"
 
 #include <QCheckBox>
@@ -14,8 +13,6 @@
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QtTest>
-
-static const ResourceBundle resources;
 
 namespace {
 using Pages = QVector<int>;

@@ -2,14 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "mainwindow/mainwindow.h"
-#include "mainwindow/resource_bundle.h"
 #include "test_support.h"
 
 #include <QLabel>
 #include <QStackedWidget>
 #include <QtTest>
-
-static const ResourceBundle resources;
 
 // The pictures of the style pages are decoded when their page is first shown: a page that
 // reaches the screen without them is the fault these tests catch.

@@ -3,7 +3,6 @@
 
 #include "mainwindow/font_fallbacks.h"
 #include "mainwindow/mainwindow.h"
-#include "mainwindow/resource_bundle.h"
 #include "ramps/format_number.h"
 #include "ramps/previews.h"
 #include "test_support.h"
@@ -21,8 +20,6 @@
 #include <QtTest>
 
 #include <cmath>
-
-static const ResourceBundle resources;
 
 namespace {
 using Numbers = QVector<double>;

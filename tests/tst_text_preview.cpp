@@ -5,7 +5,6 @@
 #include "dialogs/ramp_plot.h"
 #include "file_faults.h"
 #include "mainwindow/mainwindow.h"
-#include "mainwindow/resource_bundle.h"
 #include "test_support.h"
 
 #include <QClipboard>
@@ -14,8 +13,6 @@
 #include <QTabWidget>
 #include <QTextEdit>
 #include <QtTest>
-
-static const ResourceBundle resources;
 
 namespace {
 
