@@ -11,67 +11,36 @@ class TestPreviews : public QObject
     Q_OBJECT
 
 private slots:
-    void overflow_boundary_data();
-    void overflow_boundary();
-    void unknown_style_gives_no_preview_data();
-    void unknown_style_gives_no_preview();
-    void engram_linear_largest_total();
+    void overflow_boundary_data()
+    {
+        QTest::addColumn<double>("scale");
+        QTest::addColumn<int>("levels");
+        QTest::addColumn<bool>("within");
+        for (const auto &[scale, last_within] :
+             {std::pair{466.627, 222}, {469.311, 208}, {500.0, 17}}) {
+            QTest::addRow("%g at %d", scale, last_within) << scale << last_within << true;
+            QTest::addRow("%g at %d", scale, last_within + 1) << scale << last_within + 1 << false;
+        }
+        // Level 1 is never checked, so fewer than two levels always pass.
+        QTest::newRow("500 at 1") << 500.0 << 1 << true;
+    }
+
+    // The last sample of a preview is the level count itself, so its marker shows exactly when
+    // xp_within_limit fails, and page navigation agrees with what the preview shows.
+    void overflow_boundary()
+    {
+        QFETCH(double, scale);
+        QFETCH(int, levels);
+        QFETCH(bool, within);
+        QCOMPARE(xp_within_limit(scale, levels), within);
+        for (const auto preview_of : {player_xp_preview, creature_xp_preview}) {
+            const auto preview = preview_of(XpStyle::Exponential, scale, levels);
+            QVERIFY(preview);
+            QCOMPARE(preview->overflowed, !within);
+            QCOMPARE(preview->values[3] == kOverflowMarker, !within);
+        }
+    }
 };
-
-void TestPreviews::overflow_boundary_data()
-{
-    QTest::addColumn<double>("scale");
-    QTest::addColumn<int>("levels");
-    QTest::addColumn<bool>("within");
-    for (const auto &[scale, last_within] :
-         {std::pair{466.627, 222}, {469.311, 208}, {500.0, 17}}) {
-        QTest::addRow("%g at %d", scale, last_within) << scale << last_within << true;
-        QTest::addRow("%g at %d", scale, last_within + 1) << scale << last_within + 1 << false;
-    }
-    // Level 1 is never checked, so fewer than two levels always pass.
-    QTest::newRow("500 at 1") << 500.0 << 1 << true;
-}
-
-// The last sample of a preview is the level count itself, so its marker shows exactly when
-// xp_within_limit fails, and page navigation agrees with what the preview shows.
-void TestPreviews::overflow_boundary()
-{
-    QFETCH(double, scale);
-    QFETCH(int, levels);
-    QFETCH(bool, within);
-    QCOMPARE(xp_within_limit(scale, levels), within);
-    for (const auto preview_of : {player_xp_preview, creature_xp_preview}) {
-        const auto preview = preview_of(XpStyle::Exponential, scale, levels);
-        QVERIFY(preview);
-        QCOMPARE(preview->overflowed, !within);
-        QCOMPARE(preview->values[3] == kOverflowMarker, !within);
-    }
-}
-
-void TestPreviews::unknown_style_gives_no_preview_data()
-{
-    QTest::addColumn<int>("style");
-    QTest::newRow("0") << 0;
-    QTest::newRow("4") << 4;
-    QTest::newRow("-1") << -1;
-}
-
-void TestPreviews::unknown_style_gives_no_preview()
-{
-    QFETCH(int, style);
-    QVERIFY(!player_xp_preview(style, 466.627, 115));
-    QVERIFY(!creature_xp_preview(style, 480.933, 71));
-    QVERIFY(!engram_preview(style, 91.598, 115, false));
-}
-
-// The largest running total the form allows: the steepest linear scaling at the most levels.
-void TestPreviews::engram_linear_largest_total()
-{
-    const auto preview = engram_preview(EngramStyle::Linear, 130.0, 4000, false);
-    QVERIFY(preview);
-    QCOMPARE(preview->levels[4], 4000);
-    QCOMPARE(preview->totals[4], 10402800u);
-}
 
 QTEST_APPLESS_MAIN(TestPreviews)
 #include "tst_previews.moc"
