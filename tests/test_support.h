@@ -44,16 +44,35 @@ template <typename T> T *child(const QWidget &window, const QString &name)
     return widget;
 }
 
-// Operates the window as the words say: "name" clicks a button, "name=value" sets a spin box.
+// Operates the window as the words say: "name" clicks a button, "name=value" sets a spin box
+// or slider, "name.property=value" sets that property.
 inline void operate(QWidget &window, const QString &actions)
 {
     for (const QString &action : actions.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        const QStringList parts = action.split(QLatin1Char('='));
-        if (parts.size() == 1)
-            child<QAbstractButton>(window, parts[0])->click();
+        const QString target = action.section(QLatin1Char('='), 0, 0);
+        const QString property = target.contains(QLatin1Char('.'))
+                                     ? target.section(QLatin1Char('.'), 1)
+                                     : QStringLiteral("value");
+        if (target == action)
+            child<QAbstractButton>(window, action)->click();
         else
-            QVERIFY(child<QWidget>(window, parts[0])->setProperty("value", parts[1]));
+            QVERIFY(child<QWidget>(window, target.section(QLatin1Char('.'), 0, 0))
+                        ->setProperty(qPrintable(property), action.section(QLatin1Char('='), 1)));
     }
+}
+
+// The window's state in the words of `expected`, "name.property=value" separated by blanks:
+// compare the two to check many controls at once.
+inline QString state(const QWidget &window, const QString &expected)
+{
+    QStringList found;
+    for (const QString &item : expected.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QString key = item.section(QLatin1Char('='), 0, 0);
+        const QWidget *widget = child<QWidget>(window, key.section(QLatin1Char('.'), 0, 0));
+        found << key + QLatin1Char('=') +
+                     widget->property(qPrintable(key.section(QLatin1Char('.'), 1))).toString();
+    }
+    return found.join(QLatin1Char(' '));
 }
 
 // Answers every modal dialog the way an operator would and records their class names. The

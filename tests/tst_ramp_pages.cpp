@@ -238,89 +238,73 @@ private slots:
         QVERIFY(input->isHidden());
     }
 
-    void copy_takes_player_settings_data()
+    // Copying the player's ramp to the creatures, and reverting the copy.
+    void copy_and_revert_data()
     {
-        QTest::addColumn<QString>("player_style");
-        QTest::addColumn<QString>("creature_style");
+        QTest::addColumn<QString>("actions");
+        QTest::addColumn<QString>("expected");
+        const auto controls = [](bool enabled) {
+            QString state;
+            for (const char *name :
+                 {"dino_difficulty", "dino_target_level", "dino_xp_real_time_refresh",
+                  "dino_xp_refresh_button", "estimated_dino_xp", "slider_dino_difficulty",
+                  "slider_dino_level"})
+                state += QStringLiteral(" %1.enabled=%2").arg(name, enabled ? "true" : "false");
+            return state;
+        };
         for (const auto &[player, creature] : {std::pair{"player_mmo", "dino_mmo"},
                                                {"player_linear", "dino_lin"},
                                                {"player_curve", "dino_curve"},
                                                {"player_skip", "dino_skip"}})
-            QTest::newRow(player) << QString(player) << QString(creature);
-    }
-
-    void copy_takes_player_settings()
-    {
-        QFETCH(QString, player_style);
-        QFETCH(QString, creature_style);
-        MainWindow window;
-        window.show();
-        operate(window, player_style + " player_target_lvl=120 copy_player2dino_settings");
-        QVERIFY(child<QRadioButton>(window, creature_style)->isChecked());
-        QCOMPARE(child<QSlider>(window, "slider_dino_level")->value(), 120);
-        auto *table = child<QTableWidget>(window, "estimated_dino_xp");
-        for (int column = 0; column < 2; ++column)
-            QCOMPARE(column_texts(table, column), QVector<QString>(4, " -- ").toList());
-        QVERIFY(!child<QPushButton>(window, "btn_revert")->isHidden());
-        QVERIFY(child<QWidget>(window, "dino_difficulty")->isEnabled());
-    }
-
-    void copy_of_stock_locks_creature_controls()
-    {
-        MainWindow window;
-        operate(window, "dino_lin player_stock copy_player2dino_settings");
-        QVERIFY(child<QRadioButton>(window, "dino_lin")->isChecked());
-        const QStringList controls{"dino_difficulty",           "dino_target_level",
-                                   "dino_xp_real_time_refresh", "dino_xp_refresh_button",
-                                   "estimated_dino_xp",         "slider_dino_difficulty",
-                                   "slider_dino_level"};
-        for (bool locked : {true, false}) {
-            for (const QString &name : controls)
-                QVERIFY2(child<QWidget>(window, name)->isEnabled() != locked, qPrintable(name));
-            if (locked)
-                operate(window, "btn_revert");
-        }
-        QVERIFY(child<QPushButton>(window, "btn_revert")->isHidden());
-        // The revert refreshes the table whether or not real-time refresh is on.
-        QCOMPARE(child<QTableWidget>(window, "estimated_dino_xp")->item(3, 1)->text(),
-                 format_number(2525040));
-    }
-
-    void two_copies_then_revert_restore_first_copy()
-    {
-        MainWindow window;
+            QTest::addRow("copy of %s", player)
+                << QStringLiteral("%1 player_target_lvl=120 copy_player2dino_settings").arg(player)
+                << QStringLiteral("%1.checked=true slider_dino_level.value=120 "
+                                  "btn_revert.visible=true dino_difficulty.enabled=true")
+                       .arg(creature);
+        const QString stock_copy = "dino_lin player_stock copy_player2dino_settings";
+        QTest::newRow("a stock copy locks the controls")
+            << stock_copy << "dino_lin.checked=true" + controls(false);
+        QTest::newRow("revert unlocks them") << stock_copy + " btn_revert"
+                                             << "btn_revert.visible=false" + controls(true);
         // The first copy makes the creature ramp linear at the player's 56.785; the second
         // saves that state and takes the exponential style.
-        operate(window, "dino_curve player_linear copy_player2dino_settings player_mmo "
-                        "copy_player2dino_settings");
-        QVERIFY(child<QRadioButton>(window, "dino_mmo")->isChecked());
+        QTest::newRow("two copies, then revert restores the first")
+            << "dino_curve player_linear copy_player2dino_settings player_mmo "
+               "copy_player2dino_settings btn_revert"
+            << "dino_lin.checked=true dino_difficulty.value=56.785 "
+               "slider_dino_difficulty.value=56785 dino_target_level.value=115";
+        QTest::newRow("revert to creature stock moves on")
+            << "dino_skip copy_player2dino_settings btn_revert"
+            << "dino_skip.checked=true stackedWidget.currentIndex=7";
+        QTest::newRow("the stock option drops the lock, not the controls' state")
+            << "player_stock copy_player2dino_settings dino_skip"
+            << "dino_difficulty.enabled=false";
+        QTest::newRow("a creature style clears the lock")
+            << "player_stock copy_player2dino_settings dino_skip copy_player2dino_settings "
+               "dino_curve"
+            << "slider_dino_level.enabled=true dino_difficulty.value=1448.906";
+    }
+
+    void copy_and_revert()
+    {
+        QFETCH(QString, actions);
+        QFETCH(QString, expected);
+        MainWindow window;
+        window.show();
+        operate(window, "stackedWidget.currentIndex=6 " + actions); // the creature levels page
+        QCOMPARE(state(window, expected), expected);
+    }
+
+    // A copy blanks the creature preview; a revert refreshes it, real-time refresh or not.
+    void copy_blanks_and_revert_refreshes_the_preview()
+    {
+        MainWindow window;
+        auto *table = child<QTableWidget>(window, "estimated_dino_xp");
+        operate(window, "dino_lin player_stock copy_player2dino_settings");
+        for (int column = 0; column < 2; ++column)
+            QCOMPARE(column_texts(table, column), QVector<QString>(4, " -- ").toList());
         operate(window, "btn_revert");
-        QVERIFY(child<QRadioButton>(window, "dino_lin")->isChecked());
-        QCOMPARE(child<QDoubleSpinBox>(window, "dino_difficulty")->value(), 56.785);
-        QCOMPARE(child<QSlider>(window, "slider_dino_difficulty")->value(), 56785);
-        QCOMPARE(child<QSpinBox>(window, "dino_target_level")->value(), 115);
-    }
-
-    void revert_to_creature_stock_moves_on()
-    {
-        MainWindow window;
-        auto *pages = child<QStackedWidget>(window, "stackedWidget");
-        operate(window, "dino_skip");
-        pages->setCurrentIndex(6);
-        operate(window, "copy_player2dino_settings btn_revert");
-        QVERIFY(child<QRadioButton>(window, "dino_skip")->isChecked());
-        QCOMPARE(pages->currentIndex(), 7);
-    }
-
-    void creature_styles_clear_lock()
-    {
-        MainWindow window;
-        // The stock option drops the lock but leaves the controls as they were.
-        operate(window, "player_stock copy_player2dino_settings dino_skip");
-        QVERIFY(!child<QWidget>(window, "dino_difficulty")->isEnabled());
-        operate(window, "copy_player2dino_settings dino_curve");
-        QVERIFY(child<QWidget>(window, "slider_dino_level")->isEnabled());
-        QCOMPARE(child<QDoubleSpinBox>(window, "dino_difficulty")->value(), 1448.906);
+        QCOMPARE(table->item(3, 1)->text(), format_number(2525040));
     }
 
     void preview_cells_fit_their_columns_data()
