@@ -153,3 +153,12 @@ private:
     QString file_name;
     QTimer timer;
 };
+
+// Presses Generate, answers the file dialog with `path` (cancels it when empty) and returns
+// the dialogs that were shown.
+inline QStringList generate(QWidget &window, const QString &path)
+{
+    Operator user(path);
+    child<QAbstractButton>(window, QStringLiteral("Gen_btn"))->click();
+    return user.seen;
+}
