@@ -71,16 +71,6 @@ const QMap<QString, Ramp> kRamps = {
      {6, "estimated_dino_xp", "dino_xp_refresh_button", "dino_xp_real_time_refresh",
       "dino_target_level", "dino_difficulty"}}};
 
-// Sets a spin box, a slider or a check box as the user would.
-void set_value(QWidget *widget, double value)
-{
-    if (auto *scaling = qobject_cast<QDoubleSpinBox *>(widget))
-        scaling->setValue(value);
-    else if (auto *box = qobject_cast<QAbstractButton *>(widget))
-        box->setChecked(value != 0);
-    else
-        QVERIFY(widget->setProperty("value", int(value)));
-}
 } // namespace
 
 class TestRampPages : public QObject
@@ -178,34 +168,32 @@ private slots:
     void one_change_refreshes_live_preview_data()
     {
         QTest::addColumn<QString>("ramp");
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("change");
         QTest::addColumn<int>("refreshes");
-        const auto row = [](const char *ramp, const char *control, double value, int count = 1) {
-            QTest::newRow(control) << QString(ramp) << QString(control) << value << count;
+        const auto row = [](const char *ramp, const char *change, int count = 1) {
+            QTest::newRow(change) << QString(ramp) << QString(change) << count;
         };
-        row("player", "player_xp_difficulty", 300.5);
-        row("player", "slider_player_xp_difficulty", 300500);
-        row("player", "player_target_lvl", 150, 2);
-        row("player", "slider_player_max_lvl", 160, 2);
-        row("engram", "player_eng_difficulty", 50.25);
-        row("engram", "player_eng_difficulty_slider", 50250);
-        row("engram", "no_player_xp_max_engram_level", 200);
-        row("creature", "dino_difficulty", 300.5);
-        row("creature", "slider_dino_difficulty", 300500);
-        row("creature", "dino_target_level", 90);
-        row("creature", "slider_dino_level", 90);
+        row("player", "player_xp_difficulty=300.5");
+        row("player", "slider_player_xp_difficulty=300500");
+        row("player", "player_target_lvl=150", 2);
+        row("player", "slider_player_max_lvl=160", 2);
+        row("engram", "player_eng_difficulty=50.25");
+        row("engram", "player_eng_difficulty_slider=50250");
+        row("engram", "no_player_xp_max_engram_level=200");
+        row("creature", "dino_difficulty=300.5");
+        row("creature", "slider_dino_difficulty=300500");
+        row("creature", "dino_target_level=90");
+        row("creature", "slider_dino_level=90");
     }
 
     void one_change_refreshes_live_preview()
     {
         QFETCH(QString, ramp);
-        QFETCH(QString, control);
-        QFETCH(double, value);
+        QFETCH(QString, change);
         MainWindow window;
-        child<QCheckBox>(window, kRamps[ramp].live)->click();
+        operate(window, kRamps[ramp].live);
         RefreshCounter refreshes(child<QTableWidget>(window, kRamps[ramp].table));
-        set_value(child<QWidget>(window, control), value);
+        operate(window, change);
         QTEST(refreshes.count(), "refreshes");
     }
 
@@ -359,25 +347,25 @@ private slots:
     void out_of_date_preview_is_marked_data()
     {
         QTest::addColumn<QString>("ramp");
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<double>("value");
-        const auto row = [](const char *name, const char *ramp, const char *control, double to) {
-            QTest::newRow(name) << QString(ramp) << QString(control) << to;
+        QTest::addColumn<QString>("change");
+        const auto row = [](const char *name, const char *ramp, const char *change) {
+            QTest::newRow(name) << QString(ramp) << QString(change);
         };
-        row("player levels", "player", "player_target_lvl", 4000);
-        row("player scaling", "player", "player_xp_difficulty", 300.5);
-        row("engram points of the player levels", "engram", "player_target_lvl", 200);
-        row("engram scaling", "engram", "player_eng_difficulty", 50.25);
-        row("engram points reversed", "engram", "player_eng_reverse_mode", 1);
-        row("creature levels", "creature", "dino_target_level", 4000);
-        row("creature scaling", "creature", "dino_difficulty", 1.5);
+        row("player levels", "player", "player_target_lvl.value=4000");
+        row("player scaling", "player", "player_xp_difficulty.value=300.5");
+        row("engram points of the player levels", "engram", "player_target_lvl.value=200");
+        row("engram scaling", "engram", "player_eng_difficulty.value=50.25");
+        row("engram points reversed", "engram", "player_eng_reverse_mode.checked=true");
+        row("creature levels", "creature", "dino_target_level.value=4000");
+        row("creature scaling", "creature", "dino_difficulty.value=1.5");
     }
 
+    // A change dims every cell and lights the refresh button until the preview is refreshed or
+    // the change undone; a live preview is never out of date.
     void out_of_date_preview_is_marked()
     {
         QFETCH(QString, ramp);
-        QFETCH(QString, control);
-        QFETCH(double, value);
+        QFETCH(QString, change);
         MainWindow window;
         QTableWidget *preview = child<QTableWidget>(window, kRamps[ramp].table);
         QPushButton *refresh_button = child<QPushButton>(window, kRamps[ramp].refresh);
@@ -392,29 +380,23 @@ private slots:
                 return 1;
             return dimmed == 0 && !glowing ? 0 : -1;
         };
-        QWidget *widget = child<QWidget>(window, control);
-        const double start =
-            widget->property(qobject_cast<QAbstractButton *>(widget) ? "checked" : "value")
-                .toDouble();
+        const QString undo = state(window, change);
         const QStringList shown = column_texts(preview, 1);
 
         QCOMPARE(marked(), 0);
-        set_value(widget, value);
+        operate(window, change);
         QCOMPARE(marked(), 1);
         QCOMPARE(column_texts(preview, 1), shown); // the numbers wait for a refresh
-        set_value(widget, start);
+        operate(window, undo);
         QCOMPARE(marked(), 0);
-        set_value(widget, value);
-        refresh_button->click();
+        operate(window, change + ' ' + kRamps[ramp].refresh);
         QCOMPARE(marked(), 0);
         QVERIFY(column_texts(preview, 1) != shown);
-
-        // While the preview follows every change, it is never out of date.
-        set_value(widget, start);
+        operate(window, undo);
         QCOMPARE(marked(), 1);
-        child<QCheckBox>(window, kRamps[ramp].live)->click();
+        operate(window, kRamps[ramp].live);
         QCOMPARE(marked(), 0);
-        set_value(widget, value);
+        operate(window, change);
         QCOMPARE(marked(), 0);
     }
 };
