@@ -3,9 +3,6 @@
 #include "mainwindow/mainwindow.h"
 #include "test_support.h"
 
-#include <QCheckBox>
-#include <QDoubleSpinBox>
-#include <QSpinBox>
 #include <QStackedWidget>
 #include <QTableWidget>
 #include <QTextEdit>
@@ -98,15 +95,11 @@ private slots:
         QFETCH(int, modifiers);
         QFETCH(bool, overflowing);
         QFETCH(int, expected);
-        child<QCheckBox>(*window, "Add_CustomCode")->click();
+        operate(*window, "Add_CustomCode");
         go_to_page(*window, start);
-        if (overflowing) {
-            const bool player = start == 2;
-            child<QSpinBox>(*window, player ? "player_target_lvl" : "dino_target_level")
-                ->setValue(4000);
-            child<QDoubleSpinBox>(*window, player ? "player_xp_difficulty" : "dino_difficulty")
-                ->setValue(500);
-        }
+        if (overflowing)
+            operate(*window, start == 2 ? "player_target_lvl=4000 player_xp_difficulty=500"
+                                        : "dino_target_level=4000 dino_difficulty=500");
         if (!focus.isEmpty())
             child<QWidget>(*window, focus)->setFocus();
 
@@ -168,8 +161,7 @@ private slots:
         QFETCH(QStringList, choices);
         QFETCH(int, start);
         QFETCH(QStringList, order);
-        for (const QString &name : choices)
-            child<QAbstractButton>(*window, name)->click();
+        operate(*window, choices.join(' '));
         go_to_page(*window, start);
         child<QWidget>(*window, order.last())->setFocus();
 
