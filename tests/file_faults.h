@@ -161,5 +161,5 @@ private:
 // Makes `name` in the TestFolder `folder` what `fixture` says, or skips the test where that
 // needs root.
 #define PREPARE_OR_SKIP(folder, fixture, name)                                                     \
-    if (const QString why = (folder).prepare(fixture, name); !why.isEmpty())                      \
+    if (const QString why = (folder).prepare(fixture, name); !why.isEmpty())                       \
     QSKIP(qPrintable(why))
