@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QMetaType>
 #include <QTemporaryDir>
 
 #include <sys/mount.h>
@@ -40,6 +41,7 @@ inline CliOutcome run_cli(const QString &arguments, const QString &folder,
 
 // What a file in a test folder is before the program saves over it.
 enum class Fixture { Regular, FullDisk, ReadOnlyDisk, Device, Fifo, Folder, NobodysFile, Sparse };
+Q_DECLARE_METATYPE(Fixture)
 
 constexpr qint64 kSparseBytes = 2200LL * 1000 * 1000;
 const QByteArray kOldText = "[ServerSettings]\r\nPort=7777\r\n"
@@ -155,3 +157,9 @@ private:
     QTemporaryDir folder;
     bool mounted = false;
 };
+
+// Makes `name` in the TestFolder `folder` what `fixture` says, or skips the test where that
+// needs root.
+#define PREPARE_OR_SKIP(folder, fixture, name)                                                     \
+    if (const QString why = (folder).prepare(fixture, name); !why.isEmpty())                       \
+    QSKIP(qPrintable(why))

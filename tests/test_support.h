@@ -5,6 +5,8 @@
 
 // Helpers shared by the tests that drive the real window.
 
+#include "mainwindow/resource_bundle.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QFileDialog>
@@ -31,6 +33,7 @@ private:
     QTemporaryDir folder;
 };
 inline const TemporarySettings temporary_settings;
+inline const ResourceBundle resources;
 
 // A named child of the window; a missing name ends the test run, since every name is binding.
 template <typename T> T *child(const QWidget &window, const QString &name)
@@ -41,16 +44,35 @@ template <typename T> T *child(const QWidget &window, const QString &name)
     return widget;
 }
 
-// Operates the window as the words say: "name" clicks a button, "name=value" sets a spin box.
+// Operates the window as the words say: "name" clicks a button, "name=value" sets a spin box
+// or slider, "name.property=value" sets that property.
 inline void operate(QWidget &window, const QString &actions)
 {
     for (const QString &action : actions.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        const QStringList parts = action.split(QLatin1Char('='));
-        if (parts.size() == 1)
-            child<QAbstractButton>(window, parts[0])->click();
+        const QString target = action.section(QLatin1Char('='), 0, 0);
+        const QString property = target.contains(QLatin1Char('.'))
+                                     ? target.section(QLatin1Char('.'), 1)
+                                     : QStringLiteral("value");
+        if (target == action)
+            child<QAbstractButton>(window, action)->click();
         else
-            QVERIFY(child<QWidget>(window, parts[0])->setProperty("value", parts[1]));
+            QVERIFY(child<QWidget>(window, target.section(QLatin1Char('.'), 0, 0))
+                        ->setProperty(qPrintable(property), action.section(QLatin1Char('='), 1)));
     }
+}
+
+// The window's state in the words of `expected`, "name.property=value" separated by blanks:
+// compare the two to check many controls at once.
+inline QString state(const QWidget &window, const QString &expected)
+{
+    QStringList found;
+    for (const QString &item : expected.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QString key = item.section(QLatin1Char('='), 0, 0);
+        const QWidget *widget = child<QWidget>(window, key.section(QLatin1Char('.'), 0, 0));
+        found << key + QLatin1Char('=') +
+                     widget->property(qPrintable(key.section(QLatin1Char('.'), 1))).toString();
+    }
+    return found.join(QLatin1Char(' '));
 }
 
 // Answers every modal dialog the way an operator would and records their class names. The
@@ -131,3 +153,12 @@ private:
     QString file_name;
     QTimer timer;
 };
+
+// Presses Generate, answers the file dialog with `path` (cancels it when empty) and returns
+// the dialogs that were shown.
+inline QStringList generate(QWidget &window, const QString &path)
+{
+    Operator user(path);
+    child<QAbstractButton>(window, QStringLiteral("Gen_btn"))->click();
+    return user.seen;
+}

@@ -27,9 +27,7 @@ class TestCli : public QObject
 private slots:
     void help_and_version()
     {
-        const CliOutcome help = run_cli("--help", folder.path());
-        QCOMPARE(help.status, 0);
-        QVERIFY(help.out.startsWith("Usage:\n  quillmark-cli [CHOICES] [-o FILE]"));
+        QCOMPARE(run_cli("--help", folder.path()).status, 0);
         const CliOutcome version = run_cli("--version", folder.path());
         QCOMPARE(version.status, 0);
         QCOMPARE(version.out, QByteArray("quillmark-cli " QUILLMARK_VERSION "\n"));
@@ -246,9 +244,6 @@ private slots:
         QCOMPARE(
             outcome.out,
             unified_diff(kOldText, merge_level_progression(kOldText, choices).text, "Game.ini"));
-        QVERIFY(outcome.out.startsWith("--- Game.ini\n+++ Game.ini\n@@ -2,3 +2,5 @@\n"
-                                       " Port=7777\n [/Script/ShooterGame.ShooterGameMode]\n "
-                                       "KillXPMultiplier=2.0\n+LevelExperienceRampOverrides="));
         QCOMPARE(QDir(own.path()).entryList(QDir::Files), QStringList{"Game.ini"});
         QCOMPARE(contents(own.filePath("Game.ini")), kOldText);
     }

@@ -24,18 +24,13 @@ QString run(const QString &program, const QStringList &arguments, const QString 
     return QString::fromUtf8(process.readAllStandardOutput() + process.readAllStandardError());
 }
 
-QString help_text()
-{
-    return run(QStringLiteral(QUILLMARK_CLI), {QStringLiteral("--help")});
-}
-
 // The option table of --help: lines such as "  -h, --help" and "  --player STYLE ...".
 QSet<QString> help_options()
 {
     static const QRegularExpression option_line(QStringLiteral("^  (-[^ ,]+)(?:, (-[^ ]+))?"),
                                                 QRegularExpression::MultilineOption);
     QSet<QString> options;
-    auto lines = option_line.globalMatch(help_text());
+    auto lines = option_line.globalMatch(run(QStringLiteral(QUILLMARK_CLI), {"--help"}));
     while (lines.hasNext()) {
         const QRegularExpressionMatch line = lines.next();
         options << line.captured(1);
@@ -101,14 +96,6 @@ QString sorted(const QSet<QString> &options)
     return list.join(QLatin1Char(' '));
 }
 
-QStringList starting_with(QStringList words, const QString &prefix)
-{
-    words =
-        words.filter(QRegularExpression(QStringLiteral("^") + QRegularExpression::escape(prefix)));
-    words.sort();
-    return words;
-}
-
 } // namespace
 
 class TestCliDocs : public QObject
@@ -129,12 +116,8 @@ private slots:
 
         const QSet<QString> listed = help_options();
         QVERIFY(listed.contains(QStringLiteral("--player")));
-        QVERIFY2((listed - documented).isEmpty(),
-                 qPrintable(QStringLiteral("not documented in the man page: ") +
-                            sorted(listed - documented)));
-        QVERIFY2((options_in(man_page) - listed).isEmpty(),
-                 qPrintable(QStringLiteral("in the man page but not in --help: ") +
-                            sorted(options_in(man_page) - listed)));
+        QCOMPARE(sorted(listed - documented), QString());           // missing in the man page
+        QCOMPARE(sorted(options_in(man_page) - listed), QString()); // not in --help
     }
 
     void completion_data()
@@ -145,14 +128,11 @@ private slots:
         QTest::addColumn<QString>("offered");
 
         QTest::newRow("--player") << QStringList{"--player", ""} << "--player";
-        QTest::newRow("--player s") << QStringList{"--player", "s"} << "--player";
         QTest::newRow("--player=ex") << QStringList{"--player", "=", "ex"} << "--player";
-        QTest::newRow("--engram") << QStringList{"--engram", ""} << "--engram";
         QTest::newRow("--creature p") << QStringList{"--creature", "p"} << "--creature";
         QTest::newRow("every option") << QStringList{""} << "options";
         QTest::newRow("options after a choice") << QStringList{"--no-header", "--pl"} << "options";
         QTest::newRow("files after -o") << QStringList{"-o", ""} << "files";
-        QTest::newRow("files after --merge-into") << QStringList{"--merge-into", "G"} << "files";
         QTest::newRow("files after --check=") << QStringList{"--check", "=", ""} << "files";
         QTest::newRow("nothing after a number") << QStringList{"--player-levels", ""} << "";
     }
@@ -172,7 +152,9 @@ private slots:
             candidates = QDir(folder.path()).entryList(QDir::Files);
         else if (!offered.isEmpty())
             candidates = allowed_styles(offered);
-        const QStringList expected = starting_with(candidates, words.constLast());
+        QStringList expected = candidates.filter(
+            QRegularExpression('^' + QRegularExpression::escape(words.constLast())));
+        expected.sort();
         QVERIFY(offered.isEmpty() || !expected.isEmpty());
         QCOMPARE(completions(words, folder.path()), expected);
     }

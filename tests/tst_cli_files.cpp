@@ -14,8 +14,6 @@
 
 #include <sys/file.h>
 
-Q_DECLARE_METATYPE(Fixture)
-
 namespace {
 
 // What --merge-into with --player-levels makes of kOldText.
@@ -77,9 +75,7 @@ private slots:
         QFETCH(int, status);
         QFETCH(QString, message);
         TestFolder folder;
-        const QString skipped = folder.prepare(fixture, QStringLiteral("Game.ini"));
-        if (!skipped.isEmpty())
-            QSKIP(qPrintable(skipped));
+        PREPARE_OR_SKIP(folder, fixture, QStringLiteral("Game.ini"));
         const QString name = folder.file(QStringLiteral("Game.ini"));
         const QString backup = name + QStringLiteral(".bak");
         const FileState before = state_of(name);
@@ -104,9 +100,7 @@ private slots:
     void standard_output_on_a_full_disk()
     {
         TestFolder folder;
-        const QString skipped = folder.prepare(Fixture::FullDisk, QStringLiteral("Game.ini"));
-        if (!skipped.isEmpty())
-            QSKIP(qPrintable(skipped));
+        PREPARE_OR_SKIP(folder, Fixture::FullDisk, QStringLiteral("Game.ini"));
         const CliOutcome outcome =
             run_cli(QString(), folder.path(), folder.file(QStringLiteral("Game.ini")));
         QCOMPARE(outcome.err,
@@ -134,9 +128,7 @@ private slots:
         QFETCH(QByteArray, text);
         QFETCH(bool, backup);
         TestFolder folder;
-        const QString skipped = folder.prepare(Fixture::NobodysFile, QStringLiteral("Game.ini"));
-        if (!skipped.isEmpty())
-            QSKIP(qPrintable(skipped));
+        PREPARE_OR_SKIP(folder, Fixture::NobodysFile, QStringLiteral("Game.ini"));
         const QString name = folder.file(QStringLiteral("Game.ini"));
         FileState kept = state_of(name);
 

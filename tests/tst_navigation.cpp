@@ -2,20 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "mainwindow/mainwindow.h"
-#include "mainwindow/resource_bundle.h"
 #include "test_support.h"
 
-#include <QCheckBox>
-#include <QDoubleSpinBox>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QSpinBox>
 #include <QStackedWidget>
 #include <QtTest>
-
-static const ResourceBundle resources;
 
 namespace {
 using Pages = QVector<int>;
@@ -36,11 +29,6 @@ bool in_step(QWidget &window)
            child<QPushButton>(window, "btn_next_page")->isEnabled() == (current != 8);
 }
 
-void click(QWidget &window, const char *name)
-{
-    child<QPushButton>(window, name)->click();
-}
-
 } // namespace
 
 class TestNavigation : public QObject
@@ -48,145 +36,130 @@ class TestNavigation : public QObject
     Q_OBJECT
 
 private slots:
-    void next_and_back_walk_the_pages_data();
-    void next_and_back_walk_the_pages();
-    void overflowing_ramp_keeps_its_page_data();
-    void overflowing_ramp_keeps_its_page();
-    void summary_texts_data();
-    void summary_texts();
-};
-
-void TestNavigation::next_and_back_walk_the_pages_data()
-{
-    QTest::addColumn<QStringList>("choices");
-    QTest::addColumn<Pages>("pages");
-    const auto row = [](const char *name, const QStringList &choices, const Pages &pages) {
-        QTest::newRow(name) << choices << pages;
-    };
-    row("defaults", {}, {0, 1, 2, 3, 4, 5, 6, 7, 8});
-    row("player stock", {"player_stock"}, {0, 1, 3, 4, 5, 6, 7, 8});
-    row("player skipped, engram points chosen", {"player_skip"}, {0, 1, 3, 4, 7, 8});
-    row("player skipped, stock engram points", {"player_skip", "player_eng_skip"}, {0, 1, 3, 7, 8});
-    row("stock engram points", {"player_eng_skip"}, {0, 1, 2, 3, 5, 6, 7, 8});
-    row("creature stock", {"dino_skip"}, {0, 1, 2, 3, 4, 5, 7, 8});
-    row("everything stock", {"player_stock", "player_eng_skip", "dino_skip"}, {0, 1, 3, 5, 7, 8});
-}
-
-void TestNavigation::next_and_back_walk_the_pages()
-{
-    QFETCH(QStringList, choices);
-    QFETCH(Pages, pages);
-    MainWindow window;
-    window.show();
-    for (const QString &choice : choices)
-        child<QRadioButton>(window, choice)->click();
-
-    for (int step = 1; step < pages.size(); ++step) {
-        click(window, "btn_next_page");
-        QCOMPARE(page(window), pages[step]);
-        QVERIFY(in_step(window));
+    void next_and_back_walk_the_pages_data()
+    {
+        QTest::addColumn<QString>("choices");
+        QTest::addColumn<Pages>("pages");
+        const auto row = [](const char *name, const char *choices, const Pages &pages) {
+            QTest::newRow(name) << QString(choices) << pages;
+        };
+        row("defaults", "", {0, 1, 2, 3, 4, 5, 6, 7, 8});
+        row("player stock", "player_stock", {0, 1, 3, 4, 5, 6, 7, 8});
+        row("player skipped, engram points chosen", "player_skip", {0, 1, 3, 4, 7, 8});
+        row("player skipped, stock engram points", "player_skip player_eng_skip", {0, 1, 3, 7, 8});
+        row("stock engram points", "player_eng_skip", {0, 1, 2, 3, 5, 6, 7, 8});
+        row("creature stock", "dino_skip", {0, 1, 2, 3, 4, 5, 7, 8});
+        row("everything stock", "player_stock player_eng_skip dino_skip", {0, 1, 3, 5, 7, 8});
     }
-    click(window, "btn_next_page"); // disabled on the last page: nothing happens
-    QCOMPARE(page(window), 8);
-    for (int step = pages.size() - 2; step >= 0; --step) {
-        click(window, "btn_prev_page");
-        QCOMPARE(page(window), pages[step]);
-        QVERIFY(in_step(window));
+
+    void next_and_back_walk_the_pages()
+    {
+        QFETCH(QString, choices);
+        QFETCH(Pages, pages);
+        MainWindow window;
+        window.show();
+        operate(window, choices);
+        for (int step = 1; step < pages.size(); ++step) {
+            operate(window, "btn_next_page");
+            QCOMPARE(page(window), pages[step]);
+            QVERIFY(in_step(window));
+        }
+        operate(window, "btn_next_page"); // disabled on the last page: nothing happens
+        QCOMPARE(page(window), 8);
+        for (int step = pages.size() - 2; step >= 0; --step) {
+            operate(window, "btn_prev_page");
+            QCOMPARE(page(window), pages[step]);
+            QVERIFY(in_step(window));
+        }
     }
-}
 
-void TestNavigation::overflowing_ramp_keeps_its_page_data()
-{
-    QTest::addColumn<int>("stay_on");
-    QTest::addColumn<QString>("levels");
-    QTest::addColumn<QString>("scaling");
-    QTest::addColumn<QString>("error_label");
-    QTest::newRow("player") << 2 << QString("player_target_lvl") << QString("player_xp_difficulty")
-                            << QString("lbl_error_player");
-    QTest::newRow("creature") << 6 << QString("dino_target_level") << QString("dino_difficulty")
-                              << QString("lbl_error_dino");
-}
+    void overflowing_ramp_keeps_its_page_data()
+    {
+        QTest::addColumn<int>("stay_on");
+        QTest::addColumn<QString>("overflow");
+        QTest::addColumn<QString>("error_label");
+        QTest::newRow("player") << 2
+                                << "player_target_lvl.value=4000 player_xp_difficulty.value=500"
+                                << "lbl_error_player";
+        QTest::newRow("creature") << 6 << "dino_target_level.value=4000 dino_difficulty.value=500"
+                                  << "lbl_error_dino";
+    }
 
-void TestNavigation::overflowing_ramp_keeps_its_page()
-{
-    QFETCH(int, stay_on);
-    QFETCH(QString, levels);
-    QFETCH(QString, scaling);
-    QFETCH(QString, error_label);
-    MainWindow window;
-    window.show();
-    for (int step = 0; step < stay_on; ++step)
-        click(window, "btn_next_page");
-    QCOMPARE(page(window), stay_on);
-
-    // The check reads the spin boxes, refreshed preview or not.
-    child<QSpinBox>(window, levels)->setValue(4000);
-    child<QDoubleSpinBox>(window, scaling)->setValue(500);
-    auto *error = child<QLabel>(window, error_label);
-    for (const char *button : {"btn_next_page", "btn_prev_page"}) {
-        error->hide();
-        click(window, button);
+    void overflowing_ramp_keeps_its_page()
+    {
+        QFETCH(int, stay_on);
+        QFETCH(QString, overflow);
+        QFETCH(QString, error_label);
+        MainWindow window;
+        window.show();
+        for (int step = 0; step < stay_on; ++step)
+            operate(window, "btn_next_page");
         QCOMPARE(page(window), stay_on);
-        QVERIFY(in_step(window));
-        QVERIFY(error->isVisibleTo(&window));
+
+        // The check reads the spin boxes, refreshed preview or not.
+        const QString undo = state(window, overflow);
+        operate(window, overflow);
+        auto *error = child<QLabel>(window, error_label);
+        for (const char *button : {"btn_next_page", "btn_prev_page"}) {
+            error->hide();
+            operate(window, button);
+            QCOMPARE(page(window), stay_on);
+            QVERIFY(in_step(window));
+            QVERIFY(error->isVisibleTo(&window));
+        }
+        operate(window, undo + " btn_next_page");
+        QCOMPARE(page(window), stay_on + 1);
+        QVERIFY(!error->isVisibleTo(&window));
     }
 
-    child<QSpinBox>(window, levels)->setValue(115);
-    child<QDoubleSpinBox>(window, scaling)->setValue(466.627);
-    click(window, "btn_next_page");
-    QCOMPARE(page(window), stay_on + 1);
-    QVERIFY(!error->isVisibleTo(&window));
-}
+    void summary_texts_data()
+    {
+        QTest::addColumn<QString>("actions");
+        QTest::addColumn<QStringList>("expected");
+        // Expected texts in the summary's order: player style, max level, scaling, engram style,
+        // creature style, max level, scaling, section header, custom code.
+        const auto row = [](const char *name, const char *actions, const QStringList &expected) {
+            QTest::newRow(name) << QString(actions) << expected;
+        };
+        row("defaults", "",
+            {"Traditional/MMO", "115", "466.627", "Logarithmic", "Traditional/MMO", "71", "480.933",
+             "On", "Off"});
+        row("curves, six significant digits",
+            "player_curve dino_curve player_eng_mmo Add_CustomCode Add_SS",
+            {"Complex Curve", "115", "865.692", "Linear", "Complex Curve", "71", "1448.91", "Off",
+             "On"});
+        row("reversed engram style", "player_linear dino_lin player_eng_reverse_mode",
+            {"Linear", "115", "56.785", "Reversed Logarithmic", "Linear", "71", "36.072", "On",
+             "Off"});
+        row("copied stock player ramp", "player_stock copy_player2dino_settings player_eng_linear",
+            {"Ark Stock", "115", "n/a", "Static", "Ark Stock PLAYER curve", "115", "n/a", "On",
+             "Off"});
+        row("skipped player ramp", "player_skip player_eng_skip",
+            {"skip/none", "115", "466.627", "skip/none", "Skiped cause player is skipped", "71",
+             "480.933", "On", "Off"});
+        row("creature stock", "dino_skip",
+            {"Traditional/MMO", "115", "466.627", "Logarithmic", "Stock (not generated)",
+             "Ark Stock DINO curve", "n/a", "On", "Off"});
+    }
 
-void TestNavigation::summary_texts_data()
-{
-    QTest::addColumn<QStringList>("actions");
-    QTest::addColumn<QStringList>("expected");
-    // Expected texts in the summary's order: player style, max level, scaling, engram style,
-    // creature style, max level, scaling, section header, custom code.
-    const auto row = [](const char *name, const QStringList &actions, const QStringList &expected) {
-        QTest::newRow(name) << actions << expected;
-    };
-    row("defaults", {},
-        {"Traditional/MMO", "115", "466.627", "Logarithmic", "Traditional/MMO", "71", "480.933",
-         "On", "Off"});
-    row("curves, six significant digits",
-        {"player_curve", "dino_curve", "player_eng_mmo", "Add_CustomCode", "Add_SS"},
-        {"Complex Curve", "115", "865.692", "Linear", "Complex Curve", "71", "1448.91", "Off",
-         "On"});
-    row("reversed engram style", {"player_linear", "dino_lin", "player_eng_reverse_mode"},
-        {"Linear", "115", "56.785", "Reversed Logarithmic", "Linear", "71", "36.072", "On", "Off"});
-    row("copied stock player ramp",
-        {"player_stock", "copy_player2dino_settings", "player_eng_linear"},
-        {"Ark Stock", "115", "n/a", "Static", "Ark Stock PLAYER curve", "115", "n/a", "On", "Off"});
-    row("skipped player ramp", {"player_skip", "player_eng_skip"},
-        {"skip/none", "115", "466.627", "skip/none", "Skiped cause player is skipped", "71",
-         "480.933", "On", "Off"});
-    row("creature stock", {"dino_skip"},
-        {"Traditional/MMO", "115", "466.627", "Logarithmic", "Stock (not generated)",
-         "Ark Stock DINO curve", "n/a", "On", "Off"});
-}
+    void summary_texts()
+    {
+        QFETCH(QString, actions);
+        QFETCH(QStringList, expected);
+        MainWindow window;
+        window.show();
+        operate(window, actions + " stackedWidget.currentIndex=7 btn_next_page");
+        QCOMPARE(page(window), 8);
 
-void TestNavigation::summary_texts()
-{
-    QFETCH(QStringList, actions);
-    QFETCH(QStringList, expected);
-    MainWindow window;
-    window.show();
-    for (const QString &name : actions)
-        child<QAbstractButton>(window, name)->click();
-    auto *pages = child<QStackedWidget>(window, "stackedWidget");
-    pages->setCurrentIndex(7);
-    click(window, "btn_next_page");
-    QCOMPARE(page(window), 8);
-
-    QStringList shown;
-    for (const char *label : {"lbl_player_lvl_style", "lbl_player_lvl_max", "lbl_player_lvl_scale",
-                              "lbl_player_eng_style", "lbl_dino_lvl_style", "lbl_dino_lvl_max",
-                              "lbl_dino_lvl_scale", "lbl_addFirstLine", "lbl_addCustomCode"})
-        shown << child<QLabel>(window, label)->text();
-    QCOMPARE(shown, expected);
-}
+        QStringList shown;
+        for (const char *label :
+             {"lbl_player_lvl_style", "lbl_player_lvl_max", "lbl_player_lvl_scale",
+              "lbl_player_eng_style", "lbl_dino_lvl_style", "lbl_dino_lvl_max",
+              "lbl_dino_lvl_scale", "lbl_addFirstLine", "lbl_addCustomCode"})
+            shown << child<QLabel>(window, label)->text();
+        QCOMPARE(shown, expected);
+    }
+};
 
 QTEST_MAIN(TestNavigation)
 #include "tst_navigation.moc"

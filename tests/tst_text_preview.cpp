@@ -5,7 +5,6 @@
 #include "dialogs/ramp_plot.h"
 #include "file_faults.h"
 #include "mainwindow/mainwindow.h"
-#include "mainwindow/resource_bundle.h"
 #include "test_support.h"
 
 #include <QClipboard>
@@ -15,65 +14,15 @@
 #include <QTextEdit>
 #include <QtTest>
 
-static const ResourceBundle resources;
-
 namespace {
 
-// What the preview dialog showed and copied, read while it is open.
-struct Seen {
-    QWidget *parent = nullptr;
-    bool modal = false;
-    QString text;
-    QString size;
-    QString copy_button;
-    QByteArray clipboard;
-};
-
-// Opens the preview from the summary page, copies its text and closes it.
-Seen preview_and_copy(MainWindow &window)
+// Warnings printed while the plot paints, such as a painter's complaints.
+QStringList warnings;
+void record_warning(QtMsgType type, const QMessageLogContext &, const QString &message)
 {
-    Seen seen;
-    QTimer::singleShot(0, [&seen] {
-        QWidget *modal = QApplication::activeModalWidget();
-        auto *preview = qobject_cast<GameIniPreview *>(modal);
-        if (!preview) {
-            qobject_cast<QDialog *>(modal)->reject();
-            return;
-        }
-        seen.parent = preview->parentWidget();
-        seen.modal = preview->isModal();
-        seen.text = child<QPlainTextEdit>(*preview, "text_view")->toPlainText();
-        seen.size = child<QLabel>(*preview, "lbl_size")->text();
-        auto *copy = child<QPushButton>(*preview, "btn_copy");
-        copy->click();
-        seen.copy_button = copy->text();
-        seen.clipboard = QGuiApplication::clipboard()->text().toUtf8();
-        child<QPushButton>(*preview, "btn_close")->click();
-    });
-    child<QPushButton>(window, "btn_preview_text")->click();
-    return seen;
+    if (type != QtDebugMsg && type != QtInfoMsg)
+        warnings << message;
 }
-
-// Warnings printed while it lives, such as a painter's complaints.
-class WarningLog
-{
-public:
-    WarningLog()
-    {
-        warnings.clear();
-        previous = qInstallMessageHandler(&WarningLog::record);
-    }
-    ~WarningLog() { qInstallMessageHandler(previous); }
-    static inline QStringList warnings;
-
-private:
-    static void record(QtMsgType type, const QMessageLogContext &, const QString &message)
-    {
-        if (type != QtDebugMsg && type != QtInfoMsg)
-            warnings << message;
-    }
-    QtMessageHandler previous;
-};
 
 // Shows the Curves tab of the dialog that opens next and hands its plot to `then`.
 void on_curves_when_open(const std::function<void(RampPlot &)> &then)
@@ -130,67 +79,61 @@ private slots:
             ->setPlainText(QStringLiteral("bPvE=True\n\nMotd=Gr\u00FC\u00DF\n"));
         const QString path = folder.filePath(QStringLiteral("generated.ini"));
         QFile::remove(path);
-        {
-            Operator user(path);
-            child<QPushButton>(window, "Gen_btn")->click();
-            QCOMPARE(user.seen, (QStringList{"QFileDialog", "thanxForUsing"}));
-        }
+        QCOMPARE(generate(window, path), (QStringList{"QFileDialog", "thanxForUsing"}));
         const QByteArray file = contents(path);
-
-        const Seen seen = preview_and_copy(window);
-        QCOMPARE(seen.parent, &window);
-        QVERIFY(seen.modal);
-        QCOMPARE(seen.text, QString::fromUtf8(file).replace(QStringLiteral("\r\n"), "\n"));
-        QCOMPARE(seen.clipboard, file);
-        QCOMPARE(seen.copy_button, QStringLiteral("Copied"));
         QStringList lines = QString::fromUtf8(file).split(QStringLiteral("\r\n"));
         if (lines.last().isEmpty())
             lines.removeLast();
-        QCOMPARE(seen.size,
-                 QStringLiteral("%1 lines, %2 bytes").arg(lines.size()).arg(file.size()));
+
+        // Read while the dialog is open: the text, its size, and what Copy puts on the clipboard.
+        QTimer::singleShot(0, [&] {
+            auto *preview = qobject_cast<GameIniPreview *>(QApplication::activeModalWidget());
+            QVERIFY(preview && preview->isModal() && preview->parentWidget() == &window);
+            QCOMPARE(child<QPlainTextEdit>(*preview, "text_view")->toPlainText(),
+                     QString::fromUtf8(file).replace(QStringLiteral("\r\n"), "\n"));
+            QCOMPARE(child<QLabel>(*preview, "lbl_size")->text(),
+                     QStringLiteral("%1 lines, %2 bytes").arg(lines.size()).arg(file.size()));
+            auto *copy = child<QPushButton>(*preview, "btn_copy");
+            copy->click();
+            QCOMPARE(copy->text(), QStringLiteral("Copied"));
+            QCOMPARE(QGuiApplication::clipboard()->text().toUtf8(), file);
+        });
+        QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+        operate(window, "btn_preview_text");
     }
 
-    void merge_starts_in_the_folder_last_used()
+    void failed_merge_or_picture_changes_nothing_data()
     {
-        const QString used = folder.filePath(QStringLiteral("used"));
-        QVERIFY(QDir().mkpath(used));
-        MainWindow window;
-        window.show();
-        {
-            Operator user(used + QStringLiteral("/Game.ini"));
-            child<QPushButton>(window, "Gen_btn")->click();
-        }
-        // Cancelling the file dialog merges nothing and asks nothing more.
-        Operator user{QString()};
-        user.press = QStringLiteral("btn_merge");
-        child<QPushButton>(window, "btn_preview_text")->click();
-        QCOMPARE(user.seen, (QStringList{"GameIniPreview", "QFileDialog"}));
-        QCOMPARE(user.start_folders, QStringList{used});
+        QTest::addColumn<QString>("press");
+        QTest::addColumn<QByteArray>("bytes"); // of the file; none for a named pipe
+        QTest::addColumn<QString>("message");
+        QTest::newRow("merge into cut-short UTF-16 text")
+            << "btn_merge" << QByteArray("\xFF\xFE[") << " was not changed: ";
+        QTest::newRow("merge into a named pipe")
+            << "btn_merge" << QByteArray() << " was not changed: ";
+        QTest::newRow("picture into a named pipe")
+            << "btn_save_picture" << QByteArray() << " was not saved: ";
     }
 
-    void merge_failure_changes_nothing_data()
+    // The failure is reported over the dialog; the file stays as it was, with no backup.
+    void failed_merge_or_picture_changes_nothing()
     {
-        QTest::addColumn<QByteArray>("utf16");
-        QTest::newRow("UTF-16 text") << QByteArray("\xFF\xFE[\0S\0]\0");
-        QTest::newRow("named pipe") << QByteArray();
-    }
-
-    void merge_failure_changes_nothing()
-    {
-        QFETCH(QByteArray, utf16);
+        QFETCH(QString, press);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, message);
         const QString path = folder.filePath(QString::fromLatin1(QTest::currentDataTag()));
-        QVERIFY(utf16.isEmpty() ? ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0
-                                : put(path, utf16));
+        QVERIFY(bytes.isEmpty() ? ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0
+                                : put(path, bytes));
         MainWindow window;
         window.show();
         Operator user(path);
-        user.press = QStringLiteral("btn_merge");
-        child<QPushButton>(window, "btn_preview_text")->click();
-        QCOMPARE(user.seen, (QStringList{"GameIniPreview", "QFileDialog", "QMessageBox"}));
-        QVERIFY(user.messages[0].startsWith(path + QStringLiteral(" was not changed: ")));
+        user.press = press;
+        operate(window, "btn_preview_text");
+        QCOMPARE(user.seen.last(), QStringLiteral("QMessageBox"));
+        QVERIFY2(user.messages.last().startsWith(path + message), qPrintable(user.messages.last()));
         QVERIFY(!QFile::exists(path + QStringLiteral(".bak")));
-        if (!utf16.isEmpty())
-            QCOMPARE(contents(path), utf16);
+        if (!bytes.isEmpty())
+            QCOMPARE(contents(path), bytes);
     }
 
     void curves_paint_every_level_data()
@@ -223,20 +166,20 @@ private slots:
 
         QSize painted;
         RampSeries series;
-        QStringList warnings;
+        warnings.clear();
         on_curves_when_open([&](RampPlot &plot) {
             series = plot.series();
-            const WarningLog log;
+            const QtMessageHandler previous = qInstallMessageHandler(record_warning);
             plot.grab();
             const QPointF middle(plot.width() / 2, plot.height() / 2);
             QMouseEvent move(QEvent::MouseMove, middle, QPointF(plot.mapToGlobal(middle.toPoint())),
                              Qt::NoButton, Qt::NoButton, Qt::NoModifier);
             QApplication::sendEvent(&plot, &move);
             painted = plot.grab().size();
-            warnings = log.warnings;
+            qInstallMessageHandler(previous);
             QApplication::activeModalWidget()->close();
         });
-        child<QPushButton>(window, "btn_preview_text")->click();
+        operate(window, "btn_preview_text");
 
         QVERIFY(!painted.isEmpty());
         QCOMPARE(warnings, QStringList());
@@ -245,36 +188,20 @@ private slots:
         QTEST(int(series.engram_points.size()), "engram_values");
     }
 
-    void save_picture_data()
-    {
-        QTest::addColumn<bool>("writable");
-        QTest::newRow("saved") << true;
-        QTest::newRow("named pipe") << false;
-    }
-
+    // The picture is the plot as shown, at its size.
     void save_picture()
     {
-        QFETCH(bool, writable);
-        const QString path = folder.filePath(QTest::currentDataTag() + QStringLiteral(".png"));
-        if (!writable)
-            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        const QString path = folder.filePath(QStringLiteral("ramps.png"));
         MainWindow window;
         window.show();
         QSize plot_size;
         on_curves_when_open([&](RampPlot &plot) { plot_size = plot.size(); });
         Operator user(path);
         user.press = QStringLiteral("btn_save_picture");
-        child<QPushButton>(window, "btn_preview_text")->click();
-
+        operate(window, "btn_preview_text");
         QVERIFY(!plot_size.isEmpty());
-        if (writable) {
-            QCOMPARE(user.seen, (QStringList{"GameIniPreview", "QFileDialog"}));
-            QCOMPARE(QImage(path).size(), plot_size);
-        } else {
-            QCOMPARE(user.seen.last(), QStringLiteral("QMessageBox"));
-            QVERIFY2(user.messages.last().startsWith(path + QStringLiteral(" was not saved: ")),
-                     qPrintable(user.messages.last()));
-        }
+        QCOMPARE(user.seen, (QStringList{"GameIniPreview", "QFileDialog"}));
+        QCOMPARE(QImage(path).size(), plot_size);
     }
 
 private:
