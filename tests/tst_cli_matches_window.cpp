@@ -34,11 +34,6 @@ private slots:
             << "player_curve player_target_lvl=300 player_xp_difficulty=12.345 player_eng_mmo "
                "player_eng_reverse_mode player_eng_difficulty=100.5 dino_target_level=100 "
                "dino_difficulty=99.999 Add_SS";
-        QTest::newRow("stock tables copied to the creatures, static points")
-            << "--player stock --creature player-stock --player-levels 50 --engram static "
-               "--engram-scale 37.5"
-            << "player_stock player_target_lvl=50 copy_player2dino_settings player_eng_linear "
-               "player_eng_difficulty=37.5";
         QTest::newRow("a creature style of its own releases the lock")
             << "--player stock --creature linear --creature-levels 20"
             << "player_stock copy_player2dino_settings dino_target_level=20 dino_lin";

@@ -23,7 +23,8 @@ static const ResourceBundle resources;
 using ShowDialog = void (*)();
 Q_DECLARE_METATYPE(ShowDialog)
 
-static const QString child_flag = QStringLiteral("--child-unexpected");
+// Paths that end the program run in a child process: this program with the flag and a scenario.
+static const QString child_flag = QStringLiteral("--child");
 // The child's exit code once show_dialog() has returned to it.
 static constexpr int child_went_on = 3;
 
@@ -119,48 +120,61 @@ private slots:
         QVERIFY(dialog.isVisible());
     }
 
-    void unexpectederror_decides_the_end_data()
+    void ends_the_program_as_chosen_data()
     {
-        QTest::addColumn<bool>("ticked");
-        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("scenario");
+        QTest::addColumn<int>("exit_code"); // -1: it aborts
+        // The close button makes two close requests; the program still ends normally.
+        QTest::newRow("the window's close button") << "close" << 0;
         for (const bool ticked : {false, true})
             for (const char *how : {"ok", "escape"})
-                QTest::addRow("%s, %s", ticked ? "ticked" : "unticked", how) << ticked << how;
+                QTest::addRow("unexpectederror %s, %s", ticked ? "ticked" : "unticked", how)
+                    << QStringLiteral("%1 %2").arg(ticked ? "ticked" : "unticked", how)
+                    << (ticked ? child_went_on : -1);
     }
 
-    void unexpectederror_decides_the_end()
+    void ends_the_program_as_chosen()
     {
-        QFETCH(bool, ticked);
-        QFETCH(QString, how);
-
+        QFETCH(QString, scenario);
+        QFETCH(int, exit_code);
         QProcess child;
-        child.start(QCoreApplication::applicationFilePath(),
-                    {child_flag, ticked ? "ticked" : "unticked", how});
+        child.start(QCoreApplication::applicationFilePath(), {child_flag, scenario});
         QVERIFY(child.waitForFinished(30000));
-        QCOMPARE(child.exitStatus(), ticked ? QProcess::NormalExit : QProcess::CrashExit);
-        if (ticked)
-            QCOMPARE(child.exitCode(), child_went_on);
+        QCOMPARE(child.exitStatus(), exit_code < 0 ? QProcess::CrashExit : QProcess::NormalExit);
+        if (exit_code >= 0)
+            QCOMPARE(child.exitCode(), exit_code);
     }
 };
+
+// The child: closes the window by its button, or shows unexpectederror the way every caller
+// does, closes it by OK or Escape and reports whether the caller got control back.
+static int run_child(const QString &scenario)
+{
+    if (scenario == "close") {
+        MainWindow window;
+        window.show();
+        QTimer::singleShot(0, &window, [&window] {
+            QTest::mouseClick(window.findChild<QPushButton *>("pushButton_5"), Qt::LeftButton);
+        });
+        return QApplication::exec();
+    }
+    answer_modal(qApp, [scenario](QDialog &dialog) {
+        dialog.findChild<QCheckBox *>("dont_die")->setChecked(scenario.startsWith("ticked"));
+        if (scenario.endsWith("ok"))
+            QTest::mouseClick(dialog.findChild<QPushButton *>("pushButton"), Qt::LeftButton);
+        else
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+    });
+    show_dialog<unexpectederror>();
+    return child_went_on;
+}
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
-    if (arguments.size() == 4 && arguments.at(1) == child_flag) {
-        // The child: shows unexpectederror the way every caller does, closes it by OK or Escape
-        // and reports whether the caller got control back.
-        answer_modal(&app, [ticked = arguments.at(2) == "ticked",
-                            how = arguments.at(3)](QDialog &dialog) {
-            dialog.findChild<QCheckBox *>("dont_die")->setChecked(ticked);
-            if (how == "ok")
-                QTest::mouseClick(dialog.findChild<QPushButton *>("pushButton"), Qt::LeftButton);
-            else
-                QTest::keyClick(&dialog, Qt::Key_Escape);
-        });
-        show_dialog<unexpectederror>();
-        return child_went_on;
-    }
+    if (arguments.size() == 3 && arguments.at(1) == child_flag)
+        return run_child(arguments.at(2));
     tst_dialogs test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -129,9 +129,6 @@ private slots:
             kHeader + "OverrideMaxExperiencePointsDino=39\r\n" + ramp({5}) + ramp({5, 20, 40}),
             "2: error: OverrideMaxExperiencePointsDino=39 is below the creature ramp's last value "
             "(40): level 3 of 4 is the highest reachable");
-        row("near-miss key", kHeader + "LevelExperienceRampOverride=(x)\r\n",
-            "2: warning: LevelExperienceRampOverride is no key the game reads; did you mean "
-            "LevelExperienceRampOverrides?");
         row("near-miss key, two letters", kHeader + "+OverridePlayrLevelEngramPoint=3\r\n",
             "2: warning: OverridePlayrLevelEngramPoint is no key the game reads; did you mean "
             "OverridePlayerLevelEngramPoints?");

@@ -162,27 +162,22 @@ private slots:
         QCOMPARE(merge_level_progression(merged, choices).text, merged);
     }
 
+    // The summary spells the counts; the caps and the removed lines are reported one by one.
     void report()
     {
         const QByteArray file = "OverridePlayerLevelEngramPoints=3\r\n" + h() + kOldRamp +
                                 "\r\nOverrideMaxExperiencePointsPlayer=12\r\n" + kOldEngram +
                                 "\r\n" + kOldEngram + "\r\n[Other]\r\n" + kOldRamp + "\r\n";
         const GameIniMergeReport report = merge_level_progression(file, small_choices()).report;
-        QCOMPARE(report.player_ramp_lines, 1);
-        QCOMPARE(report.creature_ramp_lines, 0);
-        QCOMPARE(report.engram_lines, 2);
-        QCOMPARE(report.added_lines, 1);
-        QCOMPARE(int(report.caps.size()), 1);
-        QCOMPARE(report.caps[0].line, 4);
-        QCOMPARE(report.caps[0].old_value, QByteArray("12"));
-        QCOMPARE(report.caps[0].new_value, written_lines().at(2).split('=').at(1).trimmed());
-        QCOMPARE(int(report.removed_lines.size()), 2);
-        QCOMPARE(report.removed_lines[0].line, 1);
-        QCOMPARE(report.removed_lines[1].line, 8);
-        QCOMPARE(report.removed_lines[1].text, kOldRamp);
         QCOMPARE(merge_summary(report),
                  QString("replaced 1 player ramp line and 2 engram lines; added 1 line; raised 1 "
                          "cap; removed 2 stray lines"));
+        QCOMPARE(report.caps[0].line, 4);
+        QCOMPARE(report.caps[0].old_value, QByteArray("12"));
+        QCOMPARE(report.caps[0].new_value, written_lines().at(2).split('=').at(1).trimmed());
+        QCOMPARE(report.removed_lines[0].line, 1);
+        QCOMPARE(report.removed_lines[1].line, 8);
+        QCOMPARE(report.removed_lines[1].text, kOldRamp);
     }
 
     // For random choices and random files around an old level progression: the merged file

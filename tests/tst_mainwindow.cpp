@@ -8,16 +8,12 @@
 
 #include <QCheckBox>
 #include <QLabel>
-#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QTextEdit>
-#include <QTimer>
 #include <QtTest>
 
 namespace {
-const char *const kCloseChild = "--child-close-window";
-
 void send_mouse(QWidget *target, QEvent::Type type, const QPoint &global, Qt::MouseButton button,
                 Qt::MouseButtons held)
 {
@@ -117,17 +113,6 @@ private slots:
         }
     }
 
-    // The close button makes two close requests; the program still ends normally with 0.
-    void close_button_ends_program_with_zero()
-    {
-        QProcess program;
-        program.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(kCloseChild)});
-        QVERIFY(program.waitForFinished(20000));
-        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(program.exitCode(), 0);
-        QVERIFY(program.readAllStandardOutput().contains("window shown"));
-    }
-
     // The taskbar joins the window to the desktop entry by the window class, which is the
     // application name.
     void says_what_it_is()
@@ -181,28 +166,5 @@ private slots:
     }
 };
 
-// The close path ends the event loop, so it runs in a child process of its own.
-static int close_window_in_child(int argc, char **argv)
-{
-    QApplication app(argc, argv);
-    MainWindow window;
-    window.show();
-    QTimer::singleShot(0, &window, [&window] {
-        std::puts("window shown");
-        std::fflush(stdout);
-        QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("pushButton_5")),
-                          Qt::LeftButton);
-    });
-    return app.exec();
-}
-
-int main(int argc, char **argv)
-{
-    if (argc > 1 && qstrcmp(argv[1], kCloseChild) == 0)
-        return close_window_in_child(argc, argv);
-    QApplication app(argc, argv);
-    TestMainWindow test;
-    return QTest::qExec(&test, argc, argv);
-}
-
+QTEST_MAIN(TestMainWindow)
 #include "tst_mainwindow.moc"

@@ -49,7 +49,6 @@ private slots:
         row("player skipped, stock engram points", "player_skip player_eng_skip", {0, 1, 3, 7, 8});
         row("stock engram points", "player_eng_skip", {0, 1, 2, 3, 5, 6, 7, 8});
         row("creature stock", "dino_skip", {0, 1, 2, 3, 4, 5, 7, 8});
-        row("everything stock", "player_stock player_eng_skip dino_skip", {0, 1, 3, 5, 7, 8});
     }
 
     void next_and_back_walk_the_pages()

@@ -22,7 +22,6 @@ private slots:
         QTest::newRow("zero, two trailing blanks") << 0.0 << "0  ";
         QTest::newRow("three digits, two trailing blanks") << 999.0 << "999  ";
         QTest::newRow("four digits, one trailing blank") << 1000.0 << "1 000 ";
-        QTest::newRow("865692") << 865692.0 << "865 692 ";
         QTest::newRow("seven digits, no trailing blank") << 4000000.0 << "4 000 000";
         QTest::newRow("rounds to the nearest whole number") << 56785.4 << "56 785 ";
 
@@ -41,7 +40,6 @@ private slots:
         QTest::newRow("-2") << -2.0 << "-2  ";
         QTest::newRow("-12345678") << -12345678.0 << "-12 345 678";
         QTest::newRow("-123456789, a lone sign as first group") << -123456789.0 << "- 123.45 M";
-        QTest::newRow("-1234567890") << -1234567890.0 << "-1 234.56 M";
         QTest::newRow("negative 22 chars") << -1e20 << "error";
     }
 
