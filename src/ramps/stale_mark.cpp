@@ -7,6 +7,7 @@
 #include <QGraphicsDropShadowEffect>
 #include <QSpinBox>
 #include <QTableWidget>
+#include <QTimer>
 
 namespace {
 // The preview texts are white on the dark page; a faint white reads as "not current".
@@ -14,12 +15,10 @@ const QColor kDimmedText(255, 255, 255, 90);
 } // namespace
 
 StaleMark::StaleMark(QTableWidget &table, QAbstractButton &refresh_button,
-                     QAbstractButton &live_refresh, Inputs inputs, QObject *parent)
+                     const QAbstractButton &live_refresh, Inputs inputs, QObject *parent)
     : QObject(parent), table(table), refresh_button(refresh_button), live_refresh(live_refresh),
       inputs(std::move(inputs))
-{
-    watch({&live_refresh});
-}
+{}
 
 void StaleMark::watch(std::initializer_list<QObject *> controls)
 {
@@ -42,7 +41,14 @@ void StaleMark::refreshed()
 
 void StaleMark::update()
 {
-    show_mark(!live_refresh.isChecked() && inputs() != shown);
+    const bool stale = inputs() != shown;
+    if (stale && live_refresh.isChecked())
+        // The live refresh of this change may not have run yet, or may never run (the engram
+        // preview ignores the level count and the reverse mode): look again once the change
+        // is done, so that a preview that follows it is not marked in between.
+        QTimer::singleShot(0, this, [this] { show_mark(inputs() != shown); });
+    else
+        show_mark(stale);
 }
 
 void StaleMark::show_mark(bool stale)

@@ -11,17 +11,19 @@
 class QAbstractButton;
 class QTableWidget;
 
-// Shows that a preview no longer matches its controls: while real-time refresh is off and the
-// values the preview was computed from have changed, its numbers are dimmed and its refresh
-// button glows, until the next refresh. The numbers themselves change only on a refresh.
+// Shows that a preview no longer matches its controls: while the values the preview was
+// computed from differ from the controls', its numbers are dimmed and its refresh button glows,
+// until the next refresh. The numbers themselves change only on a refresh. Real-time refresh
+// does not keep a preview current by itself: ticking it refreshes nothing, and the engram
+// preview does not follow the player level count or the reverse mode.
 class StaleMark : public QObject
 {
 public:
     // The values a refresh reads, in any fixed order.
     using Inputs = std::function<QVariantList()>;
 
-    StaleMark(QTableWidget &table, QAbstractButton &refresh_button, QAbstractButton &live_refresh,
-              Inputs inputs, QObject *parent);
+    StaleMark(QTableWidget &table, QAbstractButton &refresh_button,
+              const QAbstractButton &live_refresh, Inputs inputs, QObject *parent);
 
     // Looks again whenever one of these spin boxes or buttons changes.
     void watch(std::initializer_list<QObject *> controls);
@@ -34,7 +36,7 @@ private:
 
     QTableWidget &table;
     QAbstractButton &refresh_button;
-    QAbstractButton &live_refresh;
+    const QAbstractButton &live_refresh;
     Inputs inputs;
     QVariantList shown;
     bool marked = false;
