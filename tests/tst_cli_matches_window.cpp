@@ -43,17 +43,9 @@ private slots:
         QTest::newRow("linear, no creature line, custom code")
             << "--player linear --player-scale 1 --creature stock --custom-code code.txt"
             << "player_linear player_xp_difficulty=1 dino_skip Add_CustomCode";
-        QTest::newRow("caps of two computed ramps")
-            << "--player linear --player-levels 4000 --player-scale 150 --creature curve "
-               "--creature-levels 4000 --creature-scale 2 --max-xp"
-            << "player_linear player_target_lvl=4000 player_xp_difficulty=150 dino_curve "
-               "dino_target_level=4000 dino_difficulty=2 Add_MaxXp";
         QTest::newRow("caps of the copied stock tables, custom code")
             << "--player stock --creature player-stock --max-xp --custom-code code.txt"
             << "player_stock copy_player2dino_settings Add_MaxXp Add_CustomCode";
-        QTest::newRow("cap of the player ramp alone")
-            << "--player exponential --creature stock --max-xp"
-            << "dino_skip Add_MaxXp";
     }
 
     // Ticking "Add_CustomCode" clears the editor; its text is written only while ticked.
