@@ -108,14 +108,8 @@ private slots:
             creature, {33788, 305813, 1078418, 2614043});
         row("creature curve below 50, factor 0", "creature", "dino_curve dino_difficulty=49.999",
             creature, {0, 0, 0, 0});
-        row("creature exponential past the limit", "creature", "dino_mmo dino_target_level=150",
-            {37, 75, 112, 150}, {12611, 6955720, 144296786451., -1});
         row("reversed logarithmic", "engram", "player_eng_curve player_eng_reverse_mode", fifths,
             {44, 41, 37, 31, 0}, {"989", "1967", "2872", "3664", "4193"});
-        row("linear", "engram", "player_eng_mmo", fifths, {14, 29, 44, 58, 74},
-            {"162", "663", "1502", "2679", "4269"});
-        row("static ignores reverse", "engram", "player_eng_linear player_eng_reverse_mode", fifths,
-            {37, 37, 37, 37, 37}, {"814", "1665", "2516", "3367", "4255"});
         row("static rounds every step", "engram",
             "player_eng_linear player_target_lvl=10 player_eng_difficulty=2.5", ten,
             {2.5, 2.5, 2.5, 2.5, 2.5}, {"3", "9", "15", "21", "30"});
