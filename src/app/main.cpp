@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "app/quit_after_first_paint.h"
+#include "files/temporary_files.h"
 #include "mainwindow/application_identity.h"
 #include "mainwindow/font_fallbacks.h"
 #include "mainwindow/mainwindow.h"
@@ -28,6 +29,7 @@ int main(int argc, char *argv[])
     QCoreApplication::addLibraryPath(program_directory(argv[0]));
     const ResourceBundle resources;
     QApplication app(argc, argv);
+    remove_temporary_files_when_interrupted();
     // The remembered folder lives in ~/.config/Quillmark/quillmark.conf on Linux.
     QApplication::setOrganizationName(QStringLiteral("Quillmark"));
     install_font_fallbacks();

@@ -3,7 +3,9 @@
 
 #include "cli/options.h"
 #include "cli/run.h"
-#include "files/user_file.h"
+#include "files/file_names.h"
+#include "files/replace_file.h"
+#include "files/temporary_files.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -13,17 +15,23 @@
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    remove_temporary_files_when_interrupted();
     QFile err;
     err.open(stderr, QIODevice::WriteOnly);
 
+    // File names are taken as the bytes given, UTF-8 or not.
+#ifdef Q_OS_UNIX
+    const CommandLine command = parse_command_line(arguments_as_given(argc, argv));
+#else
     const CommandLine command = parse_command_line(app.arguments());
+#endif
     switch (command.action) {
     case CommandLine::Action::Help:
-        return write_standard_output(help_text().toLocal8Bit()) ? 1 : 0;
+        return write_standard_output(help_text().toUtf8()) ? 0 : 1;
     case CommandLine::Action::Version:
-        return write_standard_output("quillmark-cli " QUILLMARK_VERSION "\n") ? 1 : 0;
+        return write_standard_output("quillmark-cli " QUILLMARK_VERSION "\n") ? 0 : 1;
     case CommandLine::Action::Refuse:
-        err.write(("quillmark-cli: " + command.refusal + '\n').toLocal8Bit());
+        err.write(encode_name("quillmark-cli: " + command.refusal + '\n'));
         return 2;
     case CommandLine::Action::Run:
         break;

@@ -129,6 +129,7 @@ struct Options {
     QCommandLineOption no_header{"no-header", ""};
     QCommandLineOption custom_code{"custom-code", "", "FILE"};
     QCommandLineOption max_xp{"max-xp", ""};
+    QCommandLineOption lock_wait{"lock-wait", "", "SECONDS"};
 };
 
 QString dashed(const QString &name)
@@ -151,7 +152,7 @@ public:
                           o.diff,         o.check,       o.player,          o.player_levels,
                           o.player_scale, o.engram,      o.engram_reverse,  o.engram_levels,
                           o.engram_scale, o.creature,    o.creature_levels, o.creature_scale,
-                          o.no_header,    o.custom_code, o.max_xp};
+                          o.no_header,    o.custom_code, o.max_xp,          o.lock_wait};
         parser.addOptions(parser_options);
         parsed = parser.parse(arguments);
     }
@@ -169,7 +170,8 @@ public:
             command.action = CommandLine::Action::Help;
         else if (parser.isSet(o.version))
             command.action = CommandLine::Action::Version;
-        else if (read_options() && read_mode() && read_styles() && read_unused() && read_values())
+        else if (read_options() && read_mode() && read_lock_wait() && read_styles() &&
+                 read_unused() && read_values())
             read_limits();
         return command;
     }
@@ -278,6 +280,20 @@ private:
         options.choices.custom_code_enabled = parser.isSet(o.custom_code);
         options.choices.engram_reverse = parser.isSet(o.engram_reverse);
         options.choices.max_xp_overrides = parser.isSet(o.max_xp);
+        return true;
+    }
+
+    bool read_lock_wait()
+    {
+        if (!parser.isSet(o.lock_wait))
+            return true;
+        bool whole = false;
+        const int seconds = parser.value(o.lock_wait).toInt(&whole);
+        if (!whole || seconds < 0)
+            return refuse(QStringLiteral("--lock-wait: expected a whole number of seconds, got "
+                                         "'%1'")
+                              .arg(parser.value(o.lock_wait)));
+        command.options.lock_wait = seconds;
         return true;
     }
 
@@ -527,6 +543,9 @@ QString help_text()
                "  --diff               with --merge-into: print what would change as a unified "
                "diff\n"
                "                       and write nothing\n"
+               "  --lock-wait SECONDS  how long to wait for another program that is writing the "
+               "file\n"
+               "                       before giving up (30; 0 does not wait)\n"
                "  --check FILE         print FILE:LINE: error|warning: message for each "
                "problem\n"
                "  -h, --help           show this text\n"

@@ -19,6 +19,7 @@ struct CliOptions {
     QString target_file;      // Check: the existing Game.ini
     QStringList merge_files;  // Merge: the existing Game.ini files, each merged on its own
     bool diff_only = false;   // Merge: print what would change, write nothing
+    int lock_wait = 30;       // seconds to wait for another program that holds a file's lock
 };
 
 struct CommandLine {

@@ -3,7 +3,9 @@
 
 #include "cli/run.h"
 
-#include "files/user_file.h"
+#include "files/file_names.h"
+#include "files/read_file.h"
+#include "files/replace_file.h"
 #include "gameini/game_ini_check.h"
 #include "gameini/game_ini_file.h"
 #include "gameini/ini_lines.h"
@@ -27,9 +29,10 @@ constexpr int kDone = 0;
 constexpr int kFailed = 1;
 constexpr int kBadInput = 2;
 
+// File names in messages are the bytes given, whatever they hold.
 void say(QIODevice &err, const QString &message)
 {
-    err.write((QStringLiteral("quillmark-cli: ") + message + QLatin1Char('\n')).toLocal8Bit());
+    err.write(encode_name(QStringLiteral("quillmark-cli: ") + message + QLatin1Char('\n')));
 }
 
 int cannot_read(QIODevice &err, const QString &option, const QString &name, const QString &reason)
@@ -46,18 +49,63 @@ int cannot_write(QIODevice &err, const QString &name, const QString &reason)
 
 int print(const QByteArray &text, QIODevice &err)
 {
-    const auto failed = write_standard_output(text);
-    return failed ? cannot_write(err, QStringLiteral("standard output"), *failed) : kDone;
+    const Done printed = write_standard_output(text);
+    return printed ? kDone : cannot_write(err, QStringLiteral("standard output"), printed.reason());
+}
+
+// Waits for another program's lock on a file as --lock-wait says, telling the operator.
+LockWait lock_wait(const CliOptions &options, const QString &name, QIODevice &err)
+{
+    return {
+        options.lock_wait,
+        [&err, name] {
+            say(err,
+                QStringLiteral("waiting for another program to finish with %1\u2026").arg(name));
+        },
+        {}};
+}
+
+// Why a write failed, with the exit status that says whether the file was read.
+int not_written(const FileProblem &problem, const QString &option, QIODevice &err)
+{
+    switch (problem.kind) {
+    case FileProblem::NotRead:
+    case FileProblem::Refused:
+        return cannot_read(err, option, problem.file, problem.reason);
+    case FileProblem::InUse:
+    case FileProblem::Cancelled:
+    case FileProblem::NotWritten:
+        break;
+    }
+    return cannot_write(err, problem.file, problem.reason);
+}
+
+// A file rewritten in place instead of replaced is worth a line of its own.
+void report_in_place(const QString &name, const FileWritten &written, QIODevice &err)
+{
+    if (written.how == FileWritten::RewrittenInPlace)
+        say(err, QStringLiteral("%1 %2: rewritten in place; the old file is %3")
+                     .arg(name, written.in_place_because, written.backup));
+}
+
+int write_file(const QString &name, const QByteArray &text, const CliOptions &options,
+               QIODevice &err)
+{
+    const FileWrite written = write_user_file(name, text, lock_wait(options, name, err));
+    if (!written)
+        return not_written(written.reason(), QStringLiteral("-o"), err);
+    report_in_place(name, *written, err);
+    return kDone;
 }
 
 int check(const QString &name, QIODevice &err)
 {
-    const GameIniRead read = read_game_ini(name);
-    if (!read.file)
-        return cannot_read(err, QStringLiteral("--check"), name, read.reason);
+    const auto read = read_game_ini(name);
+    if (!read)
+        return cannot_read(err, QStringLiteral("--check"), name, read.reason());
     bool errors = false;
     QString report;
-    for (const IniProblem &problem : check_level_lines(read.file->text)) {
+    for (const IniProblem &problem : check_level_lines(read->text)) {
         const bool error = problem.severity == IniProblem::Error;
         errors = errors || error;
         const QString severity = error ? QStringLiteral("error") : QStringLiteral("warning");
@@ -111,30 +159,28 @@ void report_merge(const QString &name, const GameIniMergeReport &report, QIODevi
 // What merging into `name` would change, as a unified diff; nothing is written.
 int diff(const QString &name, const GameIniChoices &choices, QIODevice &err)
 {
-    const GameIniRead read = read_game_ini(name);
-    if (!read.file)
-        return cannot_read(err, QStringLiteral("--merge-into"), name, read.reason);
-    const GameIniMerge merged = merge_level_progression(read.file->text, choices);
-    return print(unified_diff(read.file->text, merged.text, name), err);
+    const auto read = read_game_ini(name);
+    if (!read)
+        return cannot_read(err, QStringLiteral("--merge-into"), name, read.reason());
+    const GameIniMerge merged = merge_level_progression(read->text, choices);
+    return print(unified_diff(read->text, merged.text, name), err);
 }
 
-int merge(const QString &name, const GameIniChoices &choices, QIODevice &err)
+int merge(const QString &name, const GameIniChoices &choices, const CliOptions &options,
+          QIODevice &err)
 {
-    const GameIniFileMerge merged = merge_into_file(name, choices);
-    switch (merged.edit.outcome) {
-    case FileEdit::Done:
-        report_merge(name, merged.merge->report, err);
-        say(err, QStringLiteral("merged into %1: %2; the old file is %3")
-                     .arg(name, merge_summary(merged.merge->report), backup_name(name)));
+    const GameIniFileMerge merged = merge_into_file(name, choices, lock_wait(options, name, err));
+    if (!merged.edit)
+        return not_written(merged.edit.reason(), QStringLiteral("--merge-into"), err);
+    if (merged.edit->how == FileWritten::Unchanged) {
+        say(err, QStringLiteral("%1 is already up to date").arg(name));
         return kDone;
-    case FileEdit::NotRead:
-    case FileEdit::Refused:
-        return cannot_read(err, QStringLiteral("--merge-into"), merged.edit.file,
-                           merged.edit.reason);
-    case FileEdit::NotWritten:
-        break;
     }
-    return cannot_write(err, merged.edit.file, merged.edit.reason);
+    report_in_place(name, *merged.edit, err);
+    report_merge(name, merged.merge->report, err);
+    say(err, QStringLiteral("merged into %1: %2; the old file is %3")
+                 .arg(name, merge_summary(merged.merge->report), merged.edit->backup));
+    return kDone;
 }
 
 // Each file on its own; the status is the worst of them.
@@ -142,8 +188,8 @@ int merge_all(const CliOptions &options, const GameIniChoices &choices, QIODevic
 {
     int status = kDone;
     for (const QString &name : options.merge_files)
-        status = std::max(status,
-                          options.diff_only ? diff(name, choices, err) : merge(name, choices, err));
+        status = std::max(status, options.diff_only ? diff(name, choices, err)
+                                                    : merge(name, choices, options, err));
     return status;
 }
 
@@ -194,11 +240,11 @@ int run(const CliOptions &options, QIODevice &err)
 
     GameIniChoices choices = options.choices;
     if (choices.custom_code_enabled) {
-        const BytesOrReason file = read_user_file(options.custom_code_file, kCustomCodeMaxBytes);
-        if (!file.bytes)
+        const auto file = read_user_file(options.custom_code_file, kCustomCodeMaxBytes);
+        if (!file)
             return cannot_read(err, QStringLiteral("--custom-code"), options.custom_code_file,
-                               file.reason);
-        const auto code = custom_code_from_file(*file.bytes);
+                               file.reason());
+        const auto code = custom_code_from_file(*file);
         if (!code) {
             say(err, QStringLiteral("--custom-code: %1 is not UTF-8 text")
                          .arg(options.custom_code_file));
@@ -209,8 +255,8 @@ int run(const CliOptions &options, QIODevice &err)
     if (options.mode == CliOptions::Mode::Merge)
         return merge_all(options, choices, err);
     const QByteArray text = game_ini_text(choices).bytes;
-    if (options.output_file.isEmpty())
+    // /dev/stdout is standard output, which may be a pipe that no name leads to.
+    if (options.output_file.isEmpty() || options.output_file == QLatin1String("/dev/stdout"))
         return print(text, err);
-    const auto failed = write_user_file(options.output_file, text);
-    return failed ? cannot_write(err, options.output_file, *failed) : kDone;
+    return write_file(options.output_file, text, options, err);
 }

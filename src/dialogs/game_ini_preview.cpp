@@ -4,7 +4,8 @@
 #include "dialogs/game_ini_preview.h"
 #include "ui_game_ini_preview.h"
 
-#include "files/user_file.h"
+#include "dialogs/lock_wait.h"
+#include "files/replace_file.h"
 #include "gameini/game_ini_file.h"
 #include "mainwindow/last_used_folder.h"
 
@@ -34,19 +35,28 @@ struct MergeOutcome {
 // Puts the level lines of `choices` into the Game.ini `name` with the command line's merge,
 // which keeps the file's own section header and the old file as NAME.bak; custom code is never
 // merged.
-MergeOutcome merge_into_game_ini(const QString &name, const GameIniChoices &choices)
+MergeOutcome merge_into_game_ini(const QString &name, const GameIniChoices &choices,
+                                 const LockWait &wait)
 {
-    const GameIniFileMerge merged = merge_into_file(name, choices);
-    if (merged.edit.outcome != FileEdit::Done) {
+    const GameIniFileMerge merged = merge_into_file(name, choices, wait);
+    if (!merged.edit) {
         // The failure may be the backup's rather than the file's own.
-        const QString reason = merged.edit.file == name
-                                   ? merged.edit.reason
-                                   : merged.edit.file + QStringLiteral(": ") + merged.edit.reason;
+        const FileProblem &problem = merged.edit.reason();
+        const QString reason = problem.file == name
+                                   ? problem.reason
+                                   : problem.file + QStringLiteral(": ") + problem.reason;
         return {false, GameIniPreview::tr("%1 was not changed: %2.").arg(name, reason)};
     }
-    return {true, GameIniPreview::tr("Merged into %1: %2.\nThe file as it was is kept as %3.")
-                      .arg(name, merge_summary(merged.merge->report),
-                           QFileInfo(backup_name(name)).fileName())};
+    if (merged.edit->how == FileWritten::Unchanged)
+        return {true,
+                GameIniPreview::tr("%1 is already up to date: nothing was written.").arg(name)};
+    QString message = GameIniPreview::tr("Merged into %1: %2.\nThe file as it was is kept as %3.")
+                          .arg(name, merge_summary(merged.merge->report),
+                               QFileInfo(merged.edit->backup).fileName());
+    if (merged.edit->how == FileWritten::RewrittenInPlace)
+        message += GameIniPreview::tr("\nIt %1, so it was rewritten in place.")
+                       .arg(merged.edit->in_place_because);
+    return {true, message};
 }
 
 } // namespace
@@ -82,7 +92,8 @@ void GameIniPreview::on_btn_merge_clicked()
         return;
     remember_folder_of(name);
 
-    MergeOutcome outcome = merge_into_game_ini(name, choices);
+    WindowLockWait wait(this, name);
+    MergeOutcome outcome = merge_into_game_ini(name, choices, wait.wait());
     if (outcome.merged && choices.custom_code_enabled)
         outcome.message += tr("\nThe custom code is not merged: copy it into the file yourself.");
     QMessageBox report(outcome.merged ? QMessageBox::Information : QMessageBox::Warning,
@@ -103,9 +114,11 @@ void GameIniPreview::on_btn_save_picture_clicked()
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
     form->ramp_plot->picture().save(&buffer, "PNG");
-    if (const auto reason = write_user_file(name, png)) {
+    WindowLockWait wait(this, name);
+    if (const FileWrite saved = write_user_file(name, png, wait.wait()); !saved) {
         QMessageBox report(QMessageBox::Warning, tr("Save picture"),
-                           tr("%1 was not saved: %2.").arg(name, *reason), QMessageBox::Ok, this);
+                           tr("%1 was not saved: %2.").arg(name, saved.reason().reason),
+                           QMessageBox::Ok, this);
         report.exec();
     }
 }

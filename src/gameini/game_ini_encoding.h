@@ -16,7 +16,7 @@ enum class GameIniEncoding {
 };
 
 struct DecodedGameIni {
-    QByteArray text; // UTF-8
+    QByteArray text; // UTF-8; a lone surrogate of UTF-16 as the three bytes of its code point
     GameIniEncoding encoding = GameIniEncoding::Utf8;
 };
 

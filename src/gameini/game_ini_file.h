@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "files/user_file.h"
+#include "files/file_outcomes.h"
 #include "gameini/game_ini_encoding.h"
 #include "gameini/game_ini_merge.h"
 
@@ -14,20 +14,15 @@
 // decoded from its own encoding.
 
 // The file's text, or why it cannot be read (the system's reason, its size or its encoding).
-struct GameIniRead {
-    std::optional<DecodedGameIni> file;
-    QString reason;
-};
-GameIniRead read_game_ini(const QString &name);
+Outcome<DecodedGameIni> read_game_ini(const QString &name);
 
-// Merges the level progression of `choices` into the Game.ini `name` under a lock, writing it
-// back in its own encoding and keeping the old file as name.bak. `merge` holds the UTF-8 text
-// and the report once the edit got that far.
+// Merges the level progression of `choices` into the Game.ini `name` under its lock, writing
+// it back in its own encoding and keeping the old file as its backup; a merge that changes
+// nothing writes nothing. `merge` holds the UTF-8 text and the report once the edit got that
+// far.
 struct GameIniFileMerge {
-    FileEdit edit;
+    FileWrite edit;
     std::optional<GameIniMerge> merge;
 };
-GameIniFileMerge merge_into_file(const QString &name, const GameIniChoices &choices);
-
-// The backup merge_into_file keeps beside `name`.
-QString backup_name(const QString &name);
+GameIniFileMerge merge_into_file(const QString &name, const GameIniChoices &choices,
+                                 const LockWait &wait = {});

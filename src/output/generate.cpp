@@ -6,11 +6,12 @@
 
 #include "dialogs/doingitwrong.h"
 #include "dialogs/ioerr.h"
+#include "dialogs/lock_wait.h"
 #include "dialogs/opcanceled.h"
 #include "dialogs/show_dialog.h"
 #include "dialogs/thanxforusing.h"
 #include "dialogs/unexpectederror.h"
-#include "files/user_file.h"
+#include "files/replace_file.h"
 #include "mainwindow/last_used_folder.h"
 #include "output/game_ini_text.h"
 
@@ -38,9 +39,14 @@ void MainWindow::on_Gen_btn_clicked()
         show_dialog<unexpectederror>();
 
     // The old file is replaced only once the whole new text is on disk, so the success dialog
-    // never stands over a cut-short file.
-    if (write_user_file(file_name, text.bytes)) {
-        show_dialog<IOerr>();
+    // never stands over a cut-short file. Another program writing it is waited for.
+    WindowLockWait wait(this, file_name);
+    const FileWrite written = write_user_file(file_name, text.bytes, wait.wait());
+    if (!written) {
+        if (written.reason().kind == FileProblem::Cancelled)
+            show_dialog<opcanceled>();
+        else
+            show_dialog<IOerr>();
         return;
     }
     remember_folder_of(file_name);
