@@ -115,6 +115,14 @@ private slots:
         QVERIFY(contents(window_ini) != old);
         QCOMPARE(contents(window_ini), contents(cli_ini));
         QCOMPARE(contents(window_ini + QStringLiteral(".bak")), old);
+
+        // Merged again, nothing changes: the backup keeps the text before the first merge.
+        child<QAbstractButton>(window, "btn_preview_text")->click();
+        QCOMPARE(user.messages.size(), 2);
+        QVERIFY2(user.messages[1].contains(QStringLiteral("Game.ini is already up to date: "
+                                                          "nothing was written.")),
+                 qPrintable(user.messages[1]));
+        QCOMPARE(contents(window_ini + QStringLiteral(".bak")), old);
     }
 
 private:

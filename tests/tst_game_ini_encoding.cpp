@@ -39,6 +39,13 @@ private slots:
         QTest::newRow("UTF-8, its byte-order mark kept") << bom << GameIniEncoding::Utf8 << bom;
         QTest::newRow("UTF-16 LE") << utf16(kText, true) << GameIniEncoding::Utf16LE << utf8;
         QTest::newRow("UTF-16 BE") << utf16(kText, false) << GameIniEncoding::Utf16BE << utf8;
+        // Text cut in half keeps its lone surrogates, as the three bytes of their code points.
+        const QString lone = kText + QChar(0xD800) + QStringLiteral("x\n") + QChar(0xDC00);
+        const QByteArray lone_text = utf8 + "\xED\xA0\x80x\n\xED\xB0\x80";
+        QTest::newRow("UTF-16 LE, lone surrogates")
+            << utf16(lone, true) << GameIniEncoding::Utf16LE << lone_text;
+        QTest::newRow("UTF-16 BE, lone surrogates")
+            << utf16(lone, false) << GameIniEncoding::Utf16BE << lone_text;
         QTest::newRow("empty") << QByteArray() << GameIniEncoding::Utf8 << QByteArray();
         QTest::newRow("a zero byte in UTF-8 text") << zero << GameIniEncoding::Utf8 << zero;
     }

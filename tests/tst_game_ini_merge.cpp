@@ -178,10 +178,17 @@ private slots:
         QCOMPARE(report.removed_lines[0].line, 1);
         QCOMPARE(report.removed_lines[1].line, 8);
         QCOMPARE(report.removed_lines[1].text, kOldRamp);
+
+        // Only a block that changes counts: a new creature level count replaces one line.
+        const QByteArray merged = merge_level_progression(file, small_choices()).text;
+        GameIniChoices more_creature_levels = small_choices();
+        ++more_creature_levels.creature_levels;
+        QCOMPARE(merge_summary(merge_level_progression(merged, more_creature_levels).report),
+                 QString("replaced 1 creature ramp line"));
     }
 
     // For random choices and random files around an old level progression: the merged file
-    // has no level error, and merging again changes nothing.
+    // has no level error, and merging again changes nothing and reports nothing.
     void merged_files_pass_the_check()
     {
         QRandomGenerator random(20261207);
@@ -196,7 +203,9 @@ private slots:
                                         .arg(round)
                                         .arg(problem.line)
                                         .arg(problem.message, QString::fromUtf8(file))));
-            QCOMPARE(merge_level_progression(merged, choices).text, merged);
+            const GameIniMerge again = merge_level_progression(merged, choices);
+            QCOMPARE(again.text, merged);
+            QCOMPARE(merge_summary(again.report), QString("nothing to change"));
         }
     }
 

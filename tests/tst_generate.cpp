@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/file.h>
+
 class TestGenerate : public QObject
 {
     Q_OBJECT
@@ -65,6 +67,36 @@ private slots:
         QVERIFY(after == before && after.inode == before.inode);
         QCOMPARE(contents(path), kOldText);
         QCOMPARE(names_in(own.path()), names);
+    }
+
+    void held_lock_is_waited_for_data()
+    {
+        QTest::addColumn<int>("held_ms"); // how long another program holds the file's lock
+        QTest::addColumn<QStringList>("dialogs");
+        // Held past a second, the wait shows; closing it cancels the save.
+        QTest::newRow("cancelled")
+            << 60000 << QStringList{"QFileDialog", "QMessageBox", "QProgressDialog", "opcanceled"};
+        QTest::newRow("released") << 300
+                                  << QStringList{"QFileDialog", "QMessageBox", "thanxForUsing"};
+    }
+
+    // Another program writing the file is waited for without freezing the window.
+    void held_lock_is_waited_for()
+    {
+        QFETCH(int, held_ms);
+        QFETCH(QStringList, dialogs);
+        TestFolder own;
+        PREPARE_OR_SKIP(own, Fixture::Regular, QStringLiteral("Game.ini"));
+        const QString path = own.file(QStringLiteral("Game.ini"));
+        QFile holder(path);
+        QVERIFY(holder.open(QIODevice::ReadOnly) && ::flock(holder.handle(), LOCK_EX) == 0);
+        QTimer::singleShot(held_ms, [&holder] { holder.close(); });
+
+        MainWindow window;
+        window.show();
+        QCOMPARE(generate(window, path), dialogs);
+        QCOMPARE(contents(path) == kOldText, held_ms > 1000);
+        QCOMPARE(names_in(own.path()), QStringList{"Game.ini"});
     }
 
     void group_without_style_is_reported_and_writing_goes_on()

@@ -33,7 +33,7 @@ void WindowLockWait::show_dialog()
     dialog->setWindowTitle(QCoreApplication::translate("WindowLockWait", "File in use"));
     dialog->setWindowModality(Qt::WindowModal);
     dialog->setMinimumDuration(0);
-    QObject::connect(dialog, &QProgressDialog::canceled, [this] { cancelled = true; });
+    QObject::connect(dialog, &QProgressDialog::canceled, dialog, [this] { cancelled = true; });
     dialog->show();
 }
 
@@ -44,5 +44,6 @@ bool WindowLockWait::pause()
     QEventLoop loop;
     QTimer::singleShot(100, &loop, &QEventLoop::quit);
     loop.exec(dialog ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
-    return !cancelled;
+    // Closed by its title bar's button or Escape is cancelled too.
+    return !cancelled && !(dialog && dialog->isHidden());
 }

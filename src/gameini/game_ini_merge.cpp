@@ -260,9 +260,40 @@ private:
         }
     }
 
+    // Puts the new ramp in place of an old one; 1 when that changes the line, else 0.
+    int put_ramp(const std::optional<QByteArray> &ramp, const IniLine &line)
+    {
+        if (ramp)
+            put(*ramp, end_of(line));
+        return ramp && *ramp == to_bytes(line_text(line)) ? 0 : 1;
+    }
+
+    // Whether the old engram lines differ from the block that takes their place: in number,
+    // text, line ends, or by standing apart.
+    bool engram_lines_differ() const
+    {
+        std::vector<const IniLine *> old;
+        for (const Mark &mark : marks) {
+            if (mark.role == Mark::Engram)
+                old.push_back(&mark.line);
+        }
+        if (old.size() != blocks.engram_lines.size())
+            return true;
+        for (std::size_t k = 0; k < old.size(); ++k) {
+            const IniLine &line = *old[k];
+            if (to_bytes(line_text(line)) != blocks.engram_lines[k] || line.end_length == 0 ||
+                end_of(line) != end_of(*old.front()) ||
+                (k > 0 &&
+                 line.start != old[k - 1]->start + old[k - 1]->length + old[k - 1]->end_length))
+                return true;
+        }
+        return false;
+    }
+
     QByteArray assemble()
     {
         merged.reserve(text.size() + 1024);
+        engram_block_changed = engram_lines_differ();
         // The missing blocks go after the section's last level line, else after its last
         // setting, else into a new section at the end.
         const std::optional<IniLine> anchor = last_level_line ? last_level_line : first_section_end;
@@ -286,22 +317,18 @@ private:
             skip(mark.line);
             switch (mark.role) {
             case Mark::PlayerRamp:
-                ++report.player_ramp_lines;
+                report.player_ramp_lines += put_ramp(blocks.player_ramp, mark.line);
                 player_ramp_replaced = true;
-                if (blocks.player_ramp)
-                    put(*blocks.player_ramp, end_of(mark.line));
                 break;
             case Mark::CreatureRamp:
-                ++report.creature_ramp_lines;
+                report.creature_ramp_lines += put_ramp(blocks.creature_ramp, mark.line);
                 creature_ramp_replaced = true;
-                if (blocks.creature_ramp)
-                    put(*blocks.creature_ramp, end_of(mark.line));
                 break;
             case Mark::ExtraRamp:
                 ++report.creature_ramp_lines;
                 break;
             case Mark::Engram:
-                ++report.engram_lines;
+                report.engram_lines += engram_block_changed;
                 if (!engram_lines_replaced)
                     put_engram_lines(end_of(mark.line));
                 engram_lines_replaced = true;
@@ -336,6 +363,7 @@ private:
     bool player_ramp_replaced = false;
     bool creature_ramp_replaced = false;
     bool engram_lines_replaced = false;
+    bool engram_block_changed = true;
     bool player_cap_seen = false;
     bool creature_cap_seen = false;
     GameIniMergeReport report;

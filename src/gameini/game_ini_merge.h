@@ -12,7 +12,7 @@
 
 // What a merge did to an operator's Game.ini, for the operator to read.
 struct GameIniMergeReport {
-    // Old lines replaced by each block.
+    // Old lines replaced by each block; none when the block leaves them as they were.
     int player_ramp_lines = 0;
     int creature_ramp_lines = 0;
     int engram_lines = 0;
