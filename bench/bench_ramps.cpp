@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "output/game_ini_text.h"
+#include "ramps/presets.h"
 #include "ramps/previews.h"
 #include "ramps/ramp_styles.h"
 
@@ -9,7 +10,6 @@
 
 namespace {
 
-constexpr int kMostLevels = 4000;
 // Above 501.5 the exponential divisor is negative and no level overflows, so the preview
 // and the limit check walk all levels: their slowest case.
 constexpr double kNeverOverflows = 865.692;

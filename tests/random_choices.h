@@ -26,23 +26,19 @@ inline GameIniChoices random_choices(QRandomGenerator &random)
 {
     using Player = GameIniChoices::Player;
     using Creature = GameIniChoices::Creature;
-    using Engram = GameIniChoices::Engram;
     GameIniChoices c;
-    const Player players[] = {Player::ComplexCurve, Player::Linear, Player::Exponential,
-                              Player::Stock, Player::Skip};
-    c.player = players[random.bounded(5)];
+    c.player = kPlayerStyles[random.bounded(int(std::size(kPlayerStyles)))].style;
     c.player_levels = random.bounded(10, 400);
-    c.player_scale = random_scale(random, player_xp_preset(xp_style_of(c.player).value_or(0)));
-    const Creature creatures[] = {Creature::ComplexCurve, Creature::Linear, Creature::Exponential,
-                                  Creature::Stock};
-    c.creature = creatures[random.bounded(4)];
+    c.player_scale = random_scale(random, scaling_preset(c.player));
+    // The player's stock table only with a stock player ramp, and no engram skip without a
+    // player ramp: the command line refuses both.
+    const int creatures = int(std::size(kCreatureStyles)) - (c.player == Player::Stock ? 0 : 1);
+    c.creature = kCreatureStyles[random.bounded(creatures)].style;
     c.creature_levels = random.bounded(10, 400);
-    c.creature_scale =
-        random_scale(random, creature_xp_preset(xp_style_of(c.creature).value_or(0)));
-    c.creature_locked_to_stock = c.player == Player::Stock && random.bounded(2);
-    const Engram engrams[] = {Engram::Logarithmic, Engram::Linear, Engram::Static, Engram::Stock};
-    c.engram = engrams[random.bounded(c.player == Player::Skip ? 3 : 4)];
-    c.engram_scale = random_scale(random, engram_preset(engram_style_of(c.engram).value_or(0)));
+    c.creature_scale = random_scale(random, scaling_preset(c.creature));
+    const int engrams = int(std::size(kEngramStyles)) - (c.player == Player::Skip ? 1 : 0);
+    c.engram = kEngramStyles[random.bounded(engrams)].style;
+    c.engram_scale = random_scale(random, scaling_preset(c.engram));
     c.engram_levels_without_player = random.bounded(10, 400);
     c.engram_reverse = random.bounded(2);
     c.max_xp_overrides = c.player != Player::Skip && random.bounded(2);

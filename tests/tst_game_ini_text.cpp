@@ -53,6 +53,8 @@ QByteArray engram_lines(const Numbers &values)
 
 // An independent writer's values, from the formulas in single precision. Style codes are those
 // of the choices' enums; 0 and 4 write nothing.
+// The formulas by style code: 1 complex curve, 2 exponential, 3 linear; for engram points 1
+// logarithmic, 2 linear, 3 static.
 Numbers xp_values(int style, double scale, int levels)
 {
     const float v = float(scale);
@@ -60,9 +62,14 @@ Numbers xp_values(int style, double scale, int levels)
     Numbers values;
     for (int i = 2; i <= levels && style >= 1 && style <= 3; ++i)
         values << float(style == 1   ? std::round(a * i * (double(i) * i + 10) / 2 - a * i * i)
-                        : style == 2 ? std::round((i - 1) * (double(v) * 1000))
+                        : style == 3 ? std::round((i - 1) * (double(v) * 1000))
                                      : std::round(std::pow(i, 2.6) + std::pow(i, i / (501.5 - v))));
     return values;
+}
+
+template <typename Style> int code(Style style)
+{
+    return style_code(style).value_or(0);
 }
 
 Numbers engram_values(int style, double scale, int levels, bool reverse)
@@ -126,10 +133,10 @@ private slots:
     {
         // Complex curve 100 hits 19.5 and 62.5 at the halves.
         QCOMPARE(xp_values(1, 100.0, 10), (Numbers{10, 20, 36, 63, 102, 158, 232, 329, 450}));
-        QCOMPARE(xp_values(2, 56.785, 4), (Numbers{56785, 113570, 170355}));
-        QCOMPARE(xp_values(3, 469.311, 10), (Numbers{7, 19, 38, 67, 107, 159, 225, 305, 400}));
+        QCOMPARE(xp_values(3, 56.785, 4), (Numbers{56785, 113570, 170355}));
+        QCOMPARE(xp_values(2, 469.311, 10), (Numbers{7, 19, 38, 67, 107, 159, 225, 305, 400}));
         // 3999 * 150000 = 599850000 lies between two single-precision numbers.
-        QCOMPARE(xp_values(2, 150.0, 4000).last(), 599849984.0);
+        QCOMPARE(xp_values(3, 150.0, 4000).last(), 599849984.0);
         QCOMPARE(engram_values(1, 91.598, 10, false), (Numbers{7, 11, 13, 16, 17, 19, 20, 21, 22}));
         QCOMPARE(engram_values(2, 63.987, 10, true), (Numbers{6, 5, 4, 4, 3, 3, 2, 1, 1}));
         // The static value is written as it stands; only the whole-number spelling rounds it.
@@ -161,8 +168,7 @@ private slots:
             c.player = Player(random.bounded(6));
             c.player_levels = random.bounded(10, 4001);
             c.player_scale = random.bounded(1500, 150001) / 1000.0;
-            c.creature = Creature(random.bounded(5));
-            c.creature_locked_to_stock = random.bounded(2);
+            c.creature = Creature(random.bounded(6));
             c.creature_levels = random.bounded(10, 4001);
             c.creature_scale = random.bounded(1500, 150001) / 1000.0;
             c.engram = Engram(random.bounded(5));
@@ -180,15 +186,15 @@ private slots:
             };
             const bool stock = c.player == Player::Stock, skip = c.player == Player::Skip;
             if (!skip)
-                ramp(stock ? kStock : xp_values(int(c.player), c.player_scale, c.player_levels),
+                ramp(stock ? kStock : xp_values(code(c.player), c.player_scale, c.player_levels),
                      "OverrideMaxExperiencePointsPlayer=");
             if (!skip && c.creature != Creature::Stock)
-                ramp(stock && c.creature_locked_to_stock
+                ramp(c.creature == Creature::PlayerStock
                          ? kStock
-                         : xp_values(int(c.creature), c.creature_scale, c.creature_levels),
+                         : xp_values(code(c.creature), c.creature_scale, c.creature_levels),
                      "OverrideMaxExperiencePointsDino=");
             const int engram_levels = skip ? c.engram_levels_without_player : c.player_levels;
-            expected += caps + engram_lines(engram_values(int(c.engram), c.engram_scale,
+            expected += caps + engram_lines(engram_values(code(c.engram), c.engram_scale,
                                                           engram_levels, c.engram_reverse));
             // Line by line, so a failure names the line where the texts part.
             QCOMPARE(game_ini_text(c).bytes.split('\n'), expected.split('\n'));

@@ -16,70 +16,25 @@ using Creature = GameIniChoices::Creature;
 using Engram = GameIniChoices::Engram;
 
 const QString kProgram = QStringLiteral("quillmark-cli");
-const QString kPlayerStock = QStringLiteral("player-stock");
 const QString kStandard = QStringLiteral("-"); // -o -: standard output
 
-template <typename Style> struct NamedStyle {
-    const char *name;
-    Style style;
-};
-
-const NamedStyle<Player> kPlayerStyles[] = {{"curve", Player::ComplexCurve},
-                                            {"exponential", Player::Exponential},
-                                            {"linear", Player::Linear},
-                                            {"stock", Player::Stock},
-                                            {"skip", Player::Skip}};
-// "player-stock" is no style of its own: it follows the player's stock table.
-const NamedStyle<Creature> kCreatureStyles[] = {{"curve", Creature::ComplexCurve},
-                                                {"exponential", Creature::Exponential},
-                                                {"linear", Creature::Linear},
-                                                {"stock", Creature::Stock}};
-const NamedStyle<Engram> kEngramStyles[] = {{"logarithmic", Engram::Logarithmic},
-                                            {"linear", Engram::Linear},
-                                            {"static", Engram::Static},
-                                            {"stock", Engram::Stock}};
-
 // Stock tables and skipped ramps have no scaling value.
-bool has_scale(Player style)
+template <typename Style> bool has_scale(Style style)
 {
-    return style != Player::Stock && style != Player::Skip;
+    return style_code(style).has_value();
 }
 
-bool has_scale(Creature style)
+template <typename Style> QString name_of(Style style)
 {
-    return style != Creature::Stock;
+    const StyleRow<Style> *row = style_row(style);
+    return row ? QLatin1String(row->cli_name) : QString();
 }
 
-bool has_scale(Engram style)
-{
-    return style != Engram::Stock;
-}
-
-template <typename Style, std::size_t N>
-std::optional<Style> style_named(const NamedStyle<Style> (&styles)[N], const QString &name)
-{
-    for (const auto &named : styles) {
-        if (name == QLatin1String(named.name))
-            return named.style;
-    }
-    return std::nullopt;
-}
-
-template <typename Style, std::size_t N>
-QString name_of(const NamedStyle<Style> (&styles)[N], Style style)
-{
-    for (const auto &named : styles) {
-        if (named.style == style)
-            return QLatin1String(named.name);
-    }
-    return {};
-}
-
-template <typename Style, std::size_t N> QStringList names(const NamedStyle<Style> (&styles)[N])
+template <typename Style> QStringList names()
 {
     QStringList list;
-    for (const auto &named : styles)
-        list << QLatin1String(named.name);
+    for (const StyleRow<Style> &row : style_table(Style{}))
+        list << QLatin1String(row.cli_name);
     return list;
 }
 
@@ -89,10 +44,14 @@ double spin_box_value(double value)
     return QString::number(value, 'f', 3).toDouble();
 }
 
-QString spelled(double value)
+} // namespace
+
+QString spelled_scale(double value)
 {
     return QString::number(value, 'g', 10);
 }
+
+namespace {
 
 // The first level of an exponential ramp past the limit; levels only grow with i, so the
 // limit check is monotonic in the level count.
@@ -297,36 +256,29 @@ private:
         return true;
     }
 
-    template <typename Style, std::size_t N>
-    bool read_style(const QCommandLineOption &option, const NamedStyle<Style> (&styles)[N],
-                    Style &style, const QStringList &allowed)
+    template <typename Style> bool read_style(const QCommandLineOption &option, Style &style)
     {
         if (!parser.isSet(option))
             return true;
         const QString name = parser.value(option);
-        if (const auto named = style_named(styles, name)) {
+        if (const auto named = style_named<Style>(name)) {
             style = *named;
             return true;
         }
         return refuse(QStringLiteral("%1: unknown style '%2'; allowed: %3")
-                          .arg(dashed(option), name, allowed.join(QStringLiteral(", "))));
+                          .arg(dashed(option), name, names<Style>().join(QStringLiteral(", "))));
     }
 
     bool read_styles()
     {
         GameIniChoices &choices = command.options.choices;
-        if (!read_style(o.player, kPlayerStyles, choices.player, names(kPlayerStyles)) ||
-            !read_style(o.engram, kEngramStyles, choices.engram, names(kEngramStyles)))
+        if (!read_style(o.player, choices.player) || !read_style(o.engram, choices.engram) ||
+            !read_style(o.creature, choices.creature))
             return false;
-        if (parser.value(o.creature) == kPlayerStock) {
-            if (choices.player != Player::Stock)
-                return refuse(QStringLiteral("--creature player-stock: only with --player stock, "
-                                             "whose table it copies"));
-            choices.creature_locked_to_stock = true;
-            return true;
-        }
-        return read_style(o.creature, kCreatureStyles, choices.creature,
-                          names(kCreatureStyles) << kPlayerStock);
+        if (choices.creature == Creature::PlayerStock && choices.player != Player::Stock)
+            return refuse(QStringLiteral("--creature player-stock: only with --player stock, "
+                                         "whose table it copies"));
+        return true;
     }
 
     bool unused(const QCommandLineOption &option, bool used, const QString &because,
@@ -340,16 +292,13 @@ private:
     bool read_unused()
     {
         const GameIniChoices &c = command.options.choices;
-        const QString player = QStringLiteral("--player ") + name_of(kPlayerStyles, c.player);
-        const QString engram = QStringLiteral("--engram ") + name_of(kEngramStyles, c.engram);
-        const QString creature =
-            c.creature_locked_to_stock
-                ? QStringLiteral("--creature ") + kPlayerStock
-                : QStringLiteral("--creature ") + name_of(kCreatureStyles, c.creature);
+        const QString player = QStringLiteral("--player ") + name_of(c.player);
+        const QString engram = QStringLiteral("--engram ") + name_of(c.engram);
+        const QString creature = QStringLiteral("--creature ") + name_of(c.creature);
         const bool player_skipped = c.player == Player::Skip;
         const bool player_computed = has_scale(c.player);
         const bool engram_written = has_scale(c.engram);
-        const bool creature_computed = !c.creature_locked_to_stock && has_scale(c.creature);
+        const bool creature_computed = has_scale(c.creature);
         if (player_skipped && !engram_written)
             return refuse(QStringLiteral("--player skip with --engram stock: nothing to write; "
                                          "choose a player ramp or engram points"));
@@ -402,8 +351,8 @@ private:
         }
         return refuse(QStringLiteral("%1: expected a number from %2 to %3 for the %4 style, got "
                                      "'%5'")
-                          .arg(dashed(option), spelled(range.minimum), spelled(range.maximum),
-                               style, parser.value(option)));
+                          .arg(dashed(option), spelled_scale(range.minimum),
+                               spelled_scale(range.maximum), style, parser.value(option)));
     }
 
     bool read_values()
@@ -413,15 +362,12 @@ private:
             !read_levels(o.creature_levels, c.creature_levels) ||
             !read_levels(o.engram_levels, c.engram_levels_without_player))
             return false;
-        return (!has_scale(c.player) ||
-                read_scale(o.player_scale, player_scale_range(c.player),
-                           name_of(kPlayerStyles, c.player), c.player_scale)) &&
-               (!has_scale(c.creature) ||
-                read_scale(o.creature_scale, creature_scale_range(c.creature),
-                           name_of(kCreatureStyles, c.creature), c.creature_scale)) &&
-               (!has_scale(c.engram) ||
-                read_scale(o.engram_scale, engram_scale_range(c.engram),
-                           name_of(kEngramStyles, c.engram), c.engram_scale));
+        return (!has_scale(c.player) || read_scale(o.player_scale, scaling_preset(c.player),
+                                                   name_of(c.player), c.player_scale)) &&
+               (!has_scale(c.creature) || read_scale(o.creature_scale, scaling_preset(c.creature),
+                                                     name_of(c.creature), c.creature_scale)) &&
+               (!has_scale(c.engram) || read_scale(o.engram_scale, scaling_preset(c.engram),
+                                                   name_of(c.engram), c.engram_scale));
     }
 
     bool within_limit(const QString &ramp, double scale, int levels)
@@ -434,7 +380,7 @@ private:
                                      "or a lower scale")
                           .arg(ramp)
                           .arg(levels)
-                          .arg(spelled(scale))
+                          .arg(spelled_scale(scale))
                           .arg(past)
                           .arg(past - 1));
     }
@@ -443,7 +389,8 @@ private:
     bool read_limits()
     {
         const GameIniChoices &c = command.options.choices;
-        const bool creature_written = c.player != Player::Skip && !c.creature_locked_to_stock;
+        const bool creature_written =
+            c.player != Player::Skip && c.creature != Creature::PlayerStock;
         return (c.player != Player::Exponential ||
                 within_limit(QStringLiteral("player"), c.player_scale, c.player_levels)) &&
                (!creature_written || c.creature != Creature::Exponential ||
@@ -458,114 +405,9 @@ private:
     CommandLine command;
 };
 
-template <typename Style, std::size_t N>
-QString scale_ranges(const NamedStyle<Style> (&styles)[N], ScalingPreset (*range_of)(Style))
-{
-    QStringList ranges;
-    for (const auto &named : styles) {
-        if (!has_scale(named.style))
-            continue;
-        const ScalingPreset range = range_of(named.style);
-        ranges << QStringLiteral("%1 %2-%3 (%4)")
-                      .arg(QLatin1String(named.name), spelled(range.minimum),
-                           spelled(range.maximum), spelled(range.value));
-    }
-    return ranges.join(QStringLiteral(",\n                       "));
-}
-
 } // namespace
 
 CommandLine parse_command_line(const QStringList &arguments)
 {
     return Reader(arguments).read();
-}
-
-// A style without a code of its own gets the last preset, as the window's presets do.
-ScalingPreset player_scale_range(GameIniChoices::Player style)
-{
-    return player_xp_preset(xp_style_of(style).value_or(0));
-}
-
-ScalingPreset creature_scale_range(GameIniChoices::Creature style)
-{
-    return creature_xp_preset(xp_style_of(style).value_or(0));
-}
-
-ScalingPreset engram_scale_range(GameIniChoices::Engram style)
-{
-    return engram_preset(engram_style_of(style).value_or(0));
-}
-
-QString help_text()
-{
-    return QStringLiteral(
-               "Usage:\n"
-               "  quillmark-cli [CHOICES] [-o FILE]          write the Game.ini text\n"
-               "  quillmark-cli [CHOICES] --merge-into FILE  put the level progression into an "
-               "existing Game.ini\n"
-               "  quillmark-cli --check FILE                 report problems in a Game.ini's "
-               "level progression\n"
-               "\n"
-               "Choices, with the window's start values in parentheses:\n"
-               "  --player STYLE       %1 (exponential)\n"
-               "  --player-levels N    10 to 4000 (115)\n"
-               "  --player-scale X     %2\n"
-               "  --engram STYLE       %3 (logarithmic)\n"
-               "  --engram-reverse     reverse the logarithmic or linear points\n"
-               "  --engram-levels N    with --player skip: 10 to 4000 (115)\n"
-               "  --engram-scale X     %4\n"
-               "  --creature STYLE     %5 (exponential);\n"
-               "                       stock writes no creature line, player-stock the "
-               "player's\n"
-               "                       stock table (with --player stock)\n"
-               "  --creature-levels N  10 to 4000 (71)\n"
-               "  --creature-scale X   %6\n"
-               "  --no-header          leave out the section header line\n"
-               "  --custom-code FILE   end the text with the lines of FILE, empty lines "
-               "dropped\n"
-               "  --max-xp             also cap the experience at the last value of each ramp\n"
-               "Scaling values are rounded to three decimals. Options that the chosen styles do "
-               "not\n"
-               "use are refused.\n"
-               "\n"
-               "Output:\n"
-               "  -o FILE              write FILE (standard output without -o or with -o -),\n"
-               "                       replacing it only once the whole text is on disk, with "
-               "its\n"
-               "                       owner and mode kept\n"
-               "  --merge-into FILE    replace the level lines in FILE, keeping every other "
-               "byte;\n"
-               "                       the old file stays as FILE.bak, and a merge that "
-               "changes\n"
-               "                       nothing writes nothing. Give it once per file to merge "
-               "several;\n"
-               "                       a line per file says what was done\n"
-               "  --diff               with --merge-into: print what would change as a unified "
-               "diff\n"
-               "                       and write nothing\n"
-               "  --lock-wait SECONDS  how long to wait for another program that is writing the "
-               "file\n"
-               "                       before giving up (30; 0 does not wait)\n"
-               "  --check FILE         print FILE:LINE: error|warning: message for each "
-               "problem\n"
-               "  -h, --help           show this text\n"
-               "  --version            show the version\n"
-               "\n"
-               "A file whose name starts with - is given as ./-NAME. Game.ini files up to 64 "
-               "MiB and\n"
-               "custom code up to 1 MiB are read.\n"
-               "\n"
-               "Exit status: 0 done; 1 --check found an error, or a file could not be written "
-               "(it\n"
-               "keeps its old text); 2 bad input or an unreadable file, and nothing was "
-               "written.\n"
-               "Several --merge-into: the worst of their statuses, each file merged or left alone "
-               "on\n"
-               "its own.\n")
-        .arg(names(kPlayerStyles).join(QStringLiteral(", ")),
-             scale_ranges(kPlayerStyles, player_scale_range),
-             names(kEngramStyles).join(QStringLiteral(", ")),
-             scale_ranges(kEngramStyles, engram_scale_range),
-             (names(kCreatureStyles) << kPlayerStock).join(QStringLiteral(", ")),
-             scale_ranges(kCreatureStyles, creature_scale_range));
 }

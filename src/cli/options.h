@@ -34,10 +34,5 @@ CommandLine parse_command_line(const QStringList &arguments);
 
 QString help_text();
 
-// The scaling range and preset value of a computed style: the window's presets.
-ScalingPreset player_scale_range(GameIniChoices::Player style);
-ScalingPreset creature_scale_range(GameIniChoices::Creature style);
-ScalingPreset engram_scale_range(GameIniChoices::Engram style);
-
-constexpr int kFewestLevels = 10;
-constexpr int kMostLevels = 4000;
+// A scaling value as the command line prints it.
+QString spelled_scale(double value);

@@ -7,66 +7,23 @@
 #include "dialogs/doingitwrong.h"
 #include "dialogs/game_ini_preview.h"
 #include "dialogs/show_dialog.h"
-
-namespace {
-using Choices = GameIniChoices;
-
-Choices::Player player_ramp(const Ui::MainWindow &form)
-{
-    if (form.player_curve->isChecked())
-        return Choices::Player::ComplexCurve;
-    if (form.player_linear->isChecked())
-        return Choices::Player::Linear;
-    if (form.player_mmo->isChecked())
-        return Choices::Player::Exponential;
-    if (form.player_stock->isChecked())
-        return Choices::Player::Stock;
-    if (form.player_skip->isChecked())
-        return Choices::Player::Skip;
-    return Choices::Player::Unchosen;
-}
-
-Choices::Creature creature_ramp(const Ui::MainWindow &form)
-{
-    if (form.dino_curve->isChecked())
-        return Choices::Creature::ComplexCurve;
-    if (form.dino_lin->isChecked())
-        return Choices::Creature::Linear;
-    if (form.dino_mmo->isChecked())
-        return Choices::Creature::Exponential;
-    if (form.dino_skip->isChecked())
-        return Choices::Creature::Stock;
-    return Choices::Creature::Unchosen;
-}
-
-// Note the labels: player_eng_mmo reads "Linear", player_eng_linear reads "Static".
-Choices::Engram engram_ramp(const Ui::MainWindow &form)
-{
-    if (form.player_eng_curve->isChecked())
-        return Choices::Engram::Logarithmic;
-    if (form.player_eng_linear->isChecked())
-        return Choices::Engram::Static;
-    if (form.player_eng_mmo->isChecked())
-        return Choices::Engram::Linear;
-    if (form.player_eng_skip->isChecked())
-        return Choices::Engram::Stock;
-    return Choices::Engram::Unchosen;
-}
-} // namespace
+#include "mainwindow/style_buttons.h"
 
 // Read afresh from the controls as they stand, never from the previews.
 GameIniChoices MainWindow::game_ini_choices() const
 {
-    Choices choices;
+    GameIniChoices choices;
     choices.section_header = form->Add_SS->isChecked();
-    choices.player = player_ramp(*form);
+    choices.player = checked_style<GameIniChoices::Player>(*this);
     choices.player_levels = form->player_target_lvl->value();
     choices.player_scale = form->player_xp_difficulty->value();
-    choices.creature = creature_ramp(*form);
-    choices.creature_locked_to_stock = dino_locked_to_stock;
+    // A lock to the player's stock table holds while the player ramp is the stock table.
+    choices.creature = dino_locked_to_stock && choices.player == GameIniChoices::Player::Stock
+                           ? GameIniChoices::Creature::PlayerStock
+                           : checked_style<GameIniChoices::Creature>(*this);
     choices.creature_levels = form->dino_target_level->value();
     choices.creature_scale = form->dino_difficulty->value();
-    choices.engram = engram_ramp(*form);
+    choices.engram = checked_style<GameIniChoices::Engram>(*this);
     choices.engram_reverse = form->player_eng_reverse_mode->isChecked();
     choices.engram_scale = form->player_eng_difficulty->value();
     choices.engram_levels_without_player = form->no_player_xp_max_engram_level->value();

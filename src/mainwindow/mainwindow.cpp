@@ -27,9 +27,10 @@ MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent), form(new Ui::MainWindow), drag_offset_x(0), drag_offset_y(0),
       help_panel_open(false), player_xp_style(XpStyle::Exponential),
       dino_xp_style(XpStyle::ComplexCurve), player_eng_style(EngramStyle::Logarithmic),
-      saved_dino_style(0), saved_dino_difficulty(0), saved_dino_target_level(0),
-      saved_slider_dino_difficulty(0), saved_slider_dino_level(0), dino_locked_to_stock(false),
-      player_xp_mark(nullptr), player_eng_mark(nullptr), dino_xp_mark(nullptr)
+      saved_dino_style(GameIniChoices::Creature::Unchosen), saved_dino_difficulty(0),
+      saved_dino_target_level(0), saved_slider_dino_difficulty(0), saved_slider_dino_level(0),
+      dino_locked_to_stock(false), player_xp_mark(nullptr), player_eng_mark(nullptr),
+      dino_xp_mark(nullptr)
 {
     {
         const PagesBuiltInPlace pages_built_in_place(*this);

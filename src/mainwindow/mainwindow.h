@@ -110,7 +110,7 @@ private:
     SyncGuard player_eng_scale_sync;
     SyncGuard dino_xp_scale_sync;
     SyncGuard dino_level_sync;
-    int saved_dino_style;
+    GameIniChoices::Creature saved_dino_style;
     double saved_dino_difficulty;
     int saved_dino_target_level;
     int saved_slider_dino_difficulty;

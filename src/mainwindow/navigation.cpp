@@ -4,6 +4,7 @@
 #include "mainwindow/mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "mainwindow/style_buttons.h"
 #include "ramps/previews.h"
 
 namespace {
@@ -135,6 +136,13 @@ QString scaling_text(double scaling)
 {
     return QString::number(scaling, 'g', 6);
 }
+// A style's words on the summary page; an unchosen style leaves the label as it was.
+template <typename Style>
+void show_summary(QLabel &label, Style style, const QString &prefix = QString())
+{
+    if (const StyleRow<Style> *row = style_row(style))
+        label.setText(prefix + QLatin1String(row->summary));
+}
 } // namespace
 
 void MainWindow::fill_summary()
@@ -157,45 +165,27 @@ void MainWindow::fill_summary()
     else
         form->lbl_dino_lvl_scale->setText(scaling_text(form->dino_difficulty->value()));
 
-    if (form->dino_skip->isChecked())
-        form->lbl_dino_lvl_style->setText(QStringLiteral("Stock (not generated)"));
-    else if (form->player_skip->isChecked())
+    using Creature = GameIniChoices::Creature;
+    const Creature creature = checked_style<Creature>(*this);
+    if (creature != Creature::Stock && form->player_skip->isChecked())
         form->lbl_dino_lvl_style->setText(QStringLiteral("Skiped cause player is skipped"));
-    else if (creature_is_player_stock)
-        form->lbl_dino_lvl_style->setText(QStringLiteral("Ark Stock PLAYER curve"));
-    else if (form->dino_curve->isChecked())
-        form->lbl_dino_lvl_style->setText(QStringLiteral("Complex Curve"));
-    else if (form->dino_mmo->isChecked())
-        form->lbl_dino_lvl_style->setText(QStringLiteral("Traditional/MMO"));
-    else if (form->dino_lin->isChecked())
-        form->lbl_dino_lvl_style->setText(QStringLiteral("Linear"));
+    else
+        show_summary(*form->lbl_dino_lvl_style,
+                     creature != Creature::Stock && creature_is_player_stock ? Creature::PlayerStock
+                                                                             : creature);
 
-    const bool reversed = form->player_eng_reverse_mode->isChecked();
-    if (form->player_eng_curve->isChecked())
-        form->lbl_player_eng_style->setText(reversed ? QStringLiteral("Reversed Logarithmic")
-                                                     : QStringLiteral("Logarithmic"));
-    else if (form->player_eng_mmo->isChecked())
-        form->lbl_player_eng_style->setText(reversed ? QStringLiteral("Reversed Linear")
-                                                     : QStringLiteral("Linear"));
-    else if (form->player_eng_linear->isChecked())
-        form->lbl_player_eng_style->setText(QStringLiteral("Static"));
-    else if (form->player_eng_skip->isChecked())
-        form->lbl_player_eng_style->setText(QStringLiteral("skip/none"));
+    const auto engram = checked_style<GameIniChoices::Engram>(*this);
+    const bool reversible =
+        engram == GameIniChoices::Engram::Logarithmic || engram == GameIniChoices::Engram::Linear;
+    show_summary(*form->lbl_player_eng_style, engram,
+                 reversible && form->player_eng_reverse_mode->isChecked()
+                     ? QStringLiteral("Reversed ")
+                     : QString());
 
     const bool player_stock = form->player_stock->isChecked();
     form->lbl_player_lvl_max->setText(
         player_stock ? QStringLiteral("115") : QString::number(form->player_target_lvl->value()));
     form->lbl_player_lvl_scale->setText(
         player_stock ? QStringLiteral("n/a") : scaling_text(form->player_xp_difficulty->value()));
-
-    if (form->player_curve->isChecked())
-        form->lbl_player_lvl_style->setText(QStringLiteral("Complex Curve"));
-    else if (form->player_skip->isChecked())
-        form->lbl_player_lvl_style->setText(QStringLiteral("skip/none"));
-    else if (player_stock)
-        form->lbl_player_lvl_style->setText(QStringLiteral("Ark Stock"));
-    else if (form->player_mmo->isChecked())
-        form->lbl_player_lvl_style->setText(QStringLiteral("Traditional/MMO"));
-    else if (form->player_linear->isChecked())
-        form->lbl_player_lvl_style->setText(QStringLiteral("Linear"));
+    show_summary(*form->lbl_player_lvl_style, checked_style<GameIniChoices::Player>(*this));
 }

@@ -141,7 +141,7 @@ void append_cap_line(QByteArray &text, const QByteArray &start, std::optional<do
 // The engram lines; false when no style was chosen and none are written.
 bool append_engram_lines(QByteArray &text, const GameIniChoices &choices)
 {
-    const auto style = engram_style_of(choices.engram);
+    const auto style = style_code(choices.engram);
     if (!style)
         return false;
     for (const float value : written_engram_values(
@@ -175,7 +175,7 @@ std::optional<RampLine> player_ramp_line(const GameIniChoices &choices)
         return std::nullopt;
     if (choices.player == GameIniChoices::Player::Stock)
         return RampLine{RampLine::Stock};
-    if (const auto style = xp_style_of(choices.player))
+    if (const auto style = style_code(choices.player))
         return RampLine{RampLine::Computed, *style, choices.player_scale, choices.player_levels};
     return RampLine{};
 }
@@ -186,10 +186,9 @@ std::optional<RampLine> creature_ramp_line(const GameIniChoices &choices)
     if (choices.player == GameIniChoices::Player::Skip ||
         choices.creature == GameIniChoices::Creature::Stock)
         return std::nullopt;
-    // A copied "Ark Stock" makes the creatures follow the player's stock table.
-    if (choices.creature_locked_to_stock && choices.player == GameIniChoices::Player::Stock)
+    if (choices.creature == GameIniChoices::Creature::PlayerStock)
         return RampLine{RampLine::Stock};
-    if (const auto style = xp_style_of(choices.creature))
+    if (const auto style = style_code(choices.creature))
         return RampLine{RampLine::Computed, *style, choices.creature_scale,
                         choices.creature_levels};
     return RampLine{};
@@ -208,48 +207,6 @@ int engram_levels(const GameIniChoices &choices)
 {
     return choices.player == GameIniChoices::Player::Skip ? choices.engram_levels_without_player
                                                           : choices.player_levels;
-}
-
-std::optional<int> xp_style_of(GameIniChoices::Player player)
-{
-    switch (player) {
-    case GameIniChoices::Player::ComplexCurve:
-        return XpStyle::ComplexCurve;
-    case GameIniChoices::Player::Linear:
-        return XpStyle::Linear;
-    case GameIniChoices::Player::Exponential:
-        return XpStyle::Exponential;
-    default:
-        return std::nullopt;
-    }
-}
-
-std::optional<int> xp_style_of(GameIniChoices::Creature creature)
-{
-    switch (creature) {
-    case GameIniChoices::Creature::ComplexCurve:
-        return XpStyle::ComplexCurve;
-    case GameIniChoices::Creature::Linear:
-        return XpStyle::Linear;
-    case GameIniChoices::Creature::Exponential:
-        return XpStyle::Exponential;
-    default:
-        return std::nullopt;
-    }
-}
-
-std::optional<int> engram_style_of(GameIniChoices::Engram engram)
-{
-    switch (engram) {
-    case GameIniChoices::Engram::Logarithmic:
-        return EngramStyle::Logarithmic;
-    case GameIniChoices::Engram::Linear:
-        return EngramStyle::Linear;
-    case GameIniChoices::Engram::Static:
-        return EngramStyle::Static;
-    default:
-        return std::nullopt;
-    }
 }
 
 GameIniText game_ini_text(const GameIniChoices &choices)

@@ -3,6 +3,9 @@
 
 #pragma once
 
+#include "ramps/presets.h"
+#include "ramps/ramp_styles.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -10,29 +13,28 @@
 #include <vector>
 
 // Everything that decides the generated Game.ini text, as the wizard's controls hold it.
+// Everything that decides the generated Game.ini text, as the wizard's controls hold it, with
+// the window's start values.
 struct GameIniChoices {
-    enum class Player { Unchosen, ComplexCurve, Linear, Exponential, Stock, Skip };
-    // Stock is the creature page's "Ark  Stock": no creature line at all.
-    enum class Creature { Unchosen, ComplexCurve, Linear, Exponential, Stock };
-    // Stock is "Stock Engram": no engram lines.
-    enum class Engram { Unchosen, Logarithmic, Linear, Static, Stock };
+    using Player = PlayerRampStyle;
+    using Creature = CreatureRampStyle;
+    using Engram = EngramPointStyle;
 
     bool section_header = true;
 
     Player player = Player::Exponential;
     int player_levels = 115;
-    double player_scale = 466.627;
+    double player_scale = player_xp_preset(XpStyle::Exponential).value;
 
+    // PlayerStock writes the player's stock table for the creatures too; it is chosen only
+    // with a stock player ramp.
     Creature creature = Creature::Exponential;
-    // Set by copying the player's "Ark Stock": with a stock player ramp the creature line
-    // becomes the stock table too.
-    bool creature_locked_to_stock = false;
     int creature_levels = 71;
-    double creature_scale = 480.933;
+    double creature_scale = creature_xp_preset(XpStyle::Exponential).value;
 
     Engram engram = Engram::Logarithmic;
     bool engram_reverse = false;
-    double engram_scale = 91.598;
+    double engram_scale = engram_preset(EngramStyle::Logarithmic).value;
     // The engram level count while the player ramp is skipped; otherwise player_levels counts.
     int engram_levels_without_player = 115;
 
@@ -74,9 +76,3 @@ std::vector<float> ramp_line_values(const RampLine &line);
 // The number of levels the engram lines are made for: the player's, or their own while the
 // player ramp is skipped.
 int engram_levels(const GameIniChoices &choices);
-
-// The style code (XpStyle / EngramStyle) of a computed choice; none for stock, skip and
-// unchosen.
-std::optional<int> xp_style_of(GameIniChoices::Player player);
-std::optional<int> xp_style_of(GameIniChoices::Creature creature);
-std::optional<int> engram_style_of(GameIniChoices::Engram engram);

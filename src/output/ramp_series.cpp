@@ -25,7 +25,7 @@ RampSeries ramp_series(const GameIniChoices &choices)
     series.player_xp = line_values(player_ramp_line(choices));
     series.creature_xp = line_values(creature_ramp_line(choices));
 
-    if (const auto style = engram_style_of(choices.engram)) {
+    if (const auto style = style_code(choices.engram)) {
         double total = 0;
         for (const float value : written_engram_values(
                  *style, choices.engram_scale, engram_levels(choices), choices.engram_reverse)) {

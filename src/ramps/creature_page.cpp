@@ -6,6 +6,7 @@
 
 #include "dialogs/show_dialog.h"
 #include "dialogs/unexpectederror.h"
+#include "mainwindow/style_buttons.h"
 #include "ramps/presets.h"
 #include "ramps/preview_table.h"
 #include "ramps/previews.h"
@@ -14,12 +15,9 @@
 
 void MainWindow::apply_dino_xp_preset()
 {
-    // The buttons are tested in this order; the stock and skip buttons fall to the last.
-    int style = XpStyle::Linear;
-    if (form->dino_curve->isChecked())
-        style = XpStyle::ComplexCurve;
-    else if (form->dino_mmo->isChecked())
-        style = XpStyle::Exponential;
+    // The stock button has no preset of its own and takes the linear one.
+    const int style =
+        style_code(checked_style<GameIniChoices::Creature>(*this)).value_or(XpStyle::Linear);
     apply_scaling_preset(*form->slider_dino_difficulty, *form->dino_difficulty,
                          creature_xp_preset(style));
     dino_xp_style = style;

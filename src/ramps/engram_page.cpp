@@ -6,6 +6,7 @@
 
 #include "dialogs/show_dialog.h"
 #include "dialogs/unexpectederror.h"
+#include "mainwindow/style_buttons.h"
 #include "ramps/format_number.h"
 #include "ramps/presets.h"
 #include "ramps/preview_table.h"
@@ -15,12 +16,9 @@
 
 void MainWindow::apply_player_eng_preset()
 {
-    // The buttons are tested in this order; the stock and skip buttons fall to the last.
-    int style = EngramStyle::Static;
-    if (form->player_eng_curve->isChecked())
-        style = EngramStyle::Logarithmic;
-    else if (form->player_eng_mmo->isChecked())
-        style = EngramStyle::Linear;
+    // The stock button has no preset of its own and takes the static one.
+    const int style =
+        style_code(checked_style<GameIniChoices::Engram>(*this)).value_or(EngramStyle::Static);
     apply_scaling_preset(*form->player_eng_difficulty_slider, *form->player_eng_difficulty,
                          engram_preset(style));
     player_eng_style = style;

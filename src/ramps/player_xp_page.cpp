@@ -6,6 +6,7 @@
 
 #include "dialogs/show_dialog.h"
 #include "dialogs/unexpectederror.h"
+#include "mainwindow/style_buttons.h"
 #include "ramps/presets.h"
 #include "ramps/preview_table.h"
 #include "ramps/previews.h"
@@ -14,12 +15,9 @@
 
 void MainWindow::apply_player_xp_preset()
 {
-    // The buttons are tested in this order; the stock and skip buttons fall to the last.
-    int style = XpStyle::Linear;
-    if (form->player_curve->isChecked())
-        style = XpStyle::ComplexCurve;
-    else if (form->player_mmo->isChecked())
-        style = XpStyle::Exponential;
+    // The stock and skip buttons have no preset of their own and take the linear one.
+    const int style =
+        style_code(checked_style<GameIniChoices::Player>(*this)).value_or(XpStyle::Linear);
     apply_scaling_preset(*form->slider_player_xp_difficulty, *form->player_xp_difficulty,
                          player_xp_preset(style));
     player_xp_style = style;

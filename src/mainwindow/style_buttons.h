@@ -1,0 +1,32 @@
+// SPDX-FileCopyrightText: Quillmark contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "ramps/ramp_styles.h"
+
+#include <QRadioButton>
+#include <QWidget>
+
+// The window's style buttons, found by the object names in the style tables.
+
+// The style whose button is checked; Unchosen when none is.
+template <typename Style> Style checked_style(const QWidget &window)
+{
+    for (const StyleRow<Style> &row : style_table(Style{})) {
+        if (!row.button)
+            continue;
+        const auto *button = window.findChild<const QRadioButton *>(QLatin1String(row.button));
+        if (button && button->isChecked())
+            return row.style;
+    }
+    return Style::Unchosen;
+}
+
+// Checks the button of `style`, without a click: no click handler runs.
+template <typename Style> void check_style(QWidget &window, Style style)
+{
+    const StyleRow<Style> *row = style_row(style);
+    if (row && row->button)
+        window.findChild<QRadioButton *>(QLatin1String(row->button))->setChecked(true);
+}
