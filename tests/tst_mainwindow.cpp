@@ -3,7 +3,7 @@
 
 #include "mainwindow/application_identity.h"
 #include "mainwindow/mainwindow.h"
-#include "mainwindow/window_placement.h"
+#include "window_common/window_placement.h"
 #include "test_support.h"
 
 #include <QCheckBox>

@@ -7,7 +7,7 @@
 #include "dialogs/lock_wait.h"
 #include "files/replace_file.h"
 #include "gameini/game_ini_file.h"
-#include "mainwindow/last_used_folder.h"
+#include "window_common/last_used_folder.h"
 
 #include <QBuffer>
 #include <QClipboard>

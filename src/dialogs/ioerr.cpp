@@ -4,7 +4,7 @@
 #include "dialogs/ioerr.h"
 #include "ui_ioerr.h"
 
-#include "mainwindow/window_drag.h"
+#include "window_common/window_drag.h"
 
 #include <QApplication>
 

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "mainwindow/window_placement.h"
+#include "window_common/window_placement.h"
 
 // Every dialog of the program is shown the same way: a parentless local, modal, centred over
 // the main window, run to its end and destroyed at once. Nothing passes back to the caller;

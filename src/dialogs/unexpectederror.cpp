@@ -4,7 +4,7 @@
 #include "dialogs/unexpectederror.h"
 #include "ui_unexpectederror.h"
 
-#include "mainwindow/window_drag.h"
+#include "window_common/window_drag.h"
 
 #include <QApplication>
 

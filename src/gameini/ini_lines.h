@@ -3,23 +3,11 @@
 
 #pragma once
 
+#include "output/game_ini_names.h"
+
 #include <QByteArray>
 
 #include <string_view>
-
-// Names the game reads in Game.ini. Keys and section names are matched without regard to
-// case, as the game does.
-namespace GameIniNames {
-constexpr char kSectionHeader[] = "[/script/shootergame.shootergamemode]";
-// A section the game writes itself; level keys in it are its own business.
-constexpr char kGameWrittenSection[] = "[ShooterGameMode_TEMPOverrides]";
-constexpr char kRampKey[] = "LevelExperienceRampOverrides";
-constexpr char kEntryName[] = "ExperiencePointsForLevel";
-constexpr char kEngramKey[] = "OverridePlayerLevelEngramPoints";
-constexpr char kPlayerCapKey[] = "OverrideMaxExperiencePointsPlayer";
-constexpr char kCreatureCapKey[] = "OverrideMaxExperiencePointsDino";
-constexpr char kAutoUnlockKey[] = "bAutoUnlockAllEngrams";
-} // namespace GameIniNames
 
 // One line of a Game.ini as offsets into the text, so that a file of any number of lines
 // is read without a copy of each.

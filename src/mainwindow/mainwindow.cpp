@@ -9,8 +9,8 @@
 #include "mainwindow/font_fallbacks.h"
 #include "mainwindow/page_pictures.h"
 #include "mainwindow/pages_built_in_place.h"
-#include "mainwindow/window_drag.h"
-#include "mainwindow/window_placement.h"
+#include "window_common/window_drag.h"
+#include "window_common/window_placement.h"
 
 #include <QDesktopServices>
 #include <QUrl>

@@ -3,7 +3,7 @@
 
 #include "output/game_ini_text.h"
 
-#include "gameini/ini_lines.h"
+#include "output/game_ini_names.h"
 #include "output/written_values.h"
 
 #include <QStringList>

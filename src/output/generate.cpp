@@ -12,7 +12,7 @@
 #include "dialogs/thanxforusing.h"
 #include "dialogs/unexpectederror.h"
 #include "files/replace_file.h"
-#include "mainwindow/last_used_folder.h"
+#include "window_common/last_used_folder.h"
 #include "output/game_ini_text.h"
 
 #include <QFileDialog>

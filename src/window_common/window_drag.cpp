@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: Quillmark contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "mainwindow/window_drag.h"
+#include "window_common/window_drag.h"
 
 #include <QMouseEvent>
 #include <QWidget>

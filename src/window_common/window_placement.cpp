@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: Quillmark contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "mainwindow/window_placement.h"
+#include "window_common/window_placement.h"
 
 #include <QApplication>
 #include <QMainWindow>

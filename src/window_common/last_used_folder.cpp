@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: Quillmark contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "mainwindow/last_used_folder.h"
+#include "window_common/last_used_folder.h"
 
 #include <QFileInfo>
 #include <QSettings>
