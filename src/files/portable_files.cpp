@@ -100,8 +100,12 @@ FileWrite write_user_file(const QString &name, const QByteArray &bytes, const Lo
     if (const auto refusal = not_regular(name))
         return problem(FileProblem::NotWritten, name, *refusal);
     QLockFile lock(name + QStringLiteral(".lock"));
-    if (const auto locked = take(lock, name, wait); !locked)
-        return Failure<FileProblem>{locked.reason()};
+    if (auto locked = take(lock, name, wait); !locked) {
+        FileProblem problem = locked.reason();
+        if (problem.kind == FileProblem::NotRead)
+            problem.kind = FileProblem::NotWritten;
+        return Failure<FileProblem>{problem};
+    }
     QSaveFile file(name);
     if (const auto failed = prepare(file, bytes))
         return problem(FileProblem::NotWritten, name, *failed);
