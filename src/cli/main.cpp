@@ -17,7 +17,8 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     remove_temporary_files_when_interrupted();
     QFile err;
-    err.open(stderr, QIODevice::WriteOnly);
+    // Unbuffered: a message such as the wait for a lock shows while the wait lasts.
+    err.open(stderr, QIODevice::WriteOnly | QIODevice::Unbuffered);
 
     // File names are taken as the bytes given, UTF-8 or not.
 #ifdef Q_OS_UNIX

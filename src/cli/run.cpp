@@ -169,17 +169,17 @@ int diff(const QString &name, const GameIniChoices &choices, QIODevice &err)
 int merge(const QString &name, const GameIniChoices &choices, const CliOptions &options,
           QIODevice &err)
 {
-    const GameIniFileMerge merged = merge_into_file(name, choices, lock_wait(options, name, err));
-    if (!merged.edit)
-        return not_written(merged.edit.reason(), QStringLiteral("--merge-into"), err);
-    if (merged.edit->how == FileWritten::Unchanged) {
+    const auto merged = merge_into_file(name, choices, lock_wait(options, name, err));
+    if (!merged)
+        return not_written(merged.reason(), QStringLiteral("--merge-into"), err);
+    if (merged->written.how == FileWritten::Unchanged) {
         say(err, QStringLiteral("%1 is already up to date").arg(name));
         return kDone;
     }
-    report_in_place(name, *merged.edit, err);
-    report_merge(name, merged.merge->report, err);
+    report_in_place(name, merged->written, err);
+    report_merge(name, merged->merge.report, err);
     say(err, QStringLiteral("merged into %1: %2; the old file is %3")
-                 .arg(name, merge_summary(merged.merge->report), merged.edit->backup));
+                 .arg(name, merge_summary(merged->merge.report), merged->written.backup));
     return kDone;
 }
 
@@ -195,7 +195,7 @@ int merge_all(const CliOptions &options, const GameIniChoices &choices, QIODevic
 
 } // namespace
 
-std::optional<QString> custom_code_from_file(const QByteArray &bytes)
+Outcome<QString> custom_code_from_file(const QByteArray &bytes)
 {
     // Both skip a leading byte-order mark and count malformed sequences as errors; a sequence
     // cut short at the end is one too, not a start kept for more bytes.
@@ -203,13 +203,13 @@ std::optional<QString> custom_code_from_file(const QByteArray &bytes)
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = decoder.decode(bytes);
     if (decoder.hasError())
-        return std::nullopt;
+        return failure(QStringLiteral("is not UTF-8 text"));
 #else
     QTextCodec::ConverterState state;
     QString text =
         QTextCodec::codecForName("UTF-8")->toUnicode(bytes.constData(), bytes.size(), &state);
     if (state.invalidChars > 0 || state.remainingChars > 0)
-        return std::nullopt;
+        return failure(QStringLiteral("is not UTF-8 text"));
 #endif
     // The editor breaks paragraphs at CR LF, CR and the separators, and gives a no-break
     // space back as a blank.
@@ -246,8 +246,8 @@ int run(const CliOptions &options, QIODevice &err)
                                file.reason());
         const auto code = custom_code_from_file(*file);
         if (!code) {
-            say(err, QStringLiteral("--custom-code: %1 is not UTF-8 text")
-                         .arg(options.custom_code_file));
+            say(err, QStringLiteral("--custom-code: %1 %2")
+                         .arg(options.custom_code_file, code.reason()));
             return kBadInput;
         }
         choices.custom_code = *code;

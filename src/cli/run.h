@@ -4,11 +4,10 @@
 #pragma once
 
 #include "cli/options.h"
+#include "outcome/outcome.h"
 
 #include <QByteArray>
 #include <QString>
-
-#include <optional>
 
 class QIODevice;
 
@@ -17,5 +16,5 @@ class QIODevice;
 int run(const CliOptions &options, QIODevice &err);
 
 // The custom code as the window's text editor would hold it after being given the file's
-// text; nothing when the file is not UTF-8.
-std::optional<QString> custom_code_from_file(const QByteArray &bytes);
+// text, or why there is none: the file is not UTF-8.
+Outcome<QString> custom_code_from_file(const QByteArray &bytes);

@@ -27,36 +27,31 @@ QString size_text(const QByteArray &text)
     return GameIniPreview::tr("%1 lines, %2 bytes").arg(lines).arg(text.size());
 }
 
-struct MergeOutcome {
-    bool merged = false;
-    QString message;
-};
-
 // Puts the level lines of `choices` into the Game.ini `name` with the command line's merge,
 // which keeps the file's own section header and the old file as NAME.bak; custom code is never
-// merged.
-MergeOutcome merge_into_game_ini(const QString &name, const GameIniChoices &choices,
-                                 const LockWait &wait)
+// merged. Says what was done, or why nothing was.
+Outcome<QString> merge_into_game_ini(const QString &name, const GameIniChoices &choices,
+                                     const LockWait &wait)
 {
-    const GameIniFileMerge merged = merge_into_file(name, choices, wait);
-    if (!merged.edit) {
+    const auto merged = merge_into_file(name, choices, wait);
+    if (!merged) {
         // The failure may be the backup's rather than the file's own.
-        const FileProblem &problem = merged.edit.reason();
+        const FileProblem &problem = merged.reason();
         const QString reason = problem.file == name
                                    ? problem.reason
                                    : problem.file + QStringLiteral(": ") + problem.reason;
-        return {false, GameIniPreview::tr("%1 was not changed: %2.").arg(name, reason)};
+        return failure(GameIniPreview::tr("%1 was not changed: %2.").arg(name, reason));
     }
-    if (merged.edit->how == FileWritten::Unchanged)
-        return {true,
-                GameIniPreview::tr("%1 is already up to date: nothing was written.").arg(name)};
-    QString message = GameIniPreview::tr("Merged into %1: %2.\nThe file as it was is kept as %3.")
-                          .arg(name, merge_summary(merged.merge->report),
-                               QFileInfo(merged.edit->backup).fileName());
-    if (merged.edit->how == FileWritten::RewrittenInPlace)
+    const FileWritten &written = merged->written;
+    if (written.how == FileWritten::Unchanged)
+        return GameIniPreview::tr("%1 is already up to date: nothing was written.").arg(name);
+    QString message =
+        GameIniPreview::tr("Merged into %1: %2.\nThe file as it was is kept as %3.")
+            .arg(name, merge_summary(merged->merge.report), QFileInfo(written.backup).fileName());
+    if (written.how == FileWritten::RewrittenInPlace)
         message += GameIniPreview::tr("\nIt %1, so it was rewritten in place.")
-                       .arg(merged.edit->in_place_because);
-    return {true, message};
+                       .arg(written.in_place_because);
+    return message;
 }
 
 } // namespace
@@ -93,11 +88,12 @@ void GameIniPreview::on_btn_merge_clicked()
     remember_folder_of(name);
 
     WindowLockWait wait(this, name);
-    MergeOutcome outcome = merge_into_game_ini(name, choices, wait.wait());
-    if (outcome.merged && choices.custom_code_enabled)
-        outcome.message += tr("\nThe custom code is not merged: copy it into the file yourself.");
-    QMessageBox report(outcome.merged ? QMessageBox::Information : QMessageBox::Warning,
-                       tr("Merge into Game.ini"), outcome.message, QMessageBox::Ok, this);
+    const Outcome<QString> merged = merge_into_game_ini(name, choices, wait.wait());
+    QString message = merged ? *merged : merged.reason();
+    if (merged && choices.custom_code_enabled)
+        message += tr("\nThe custom code is not merged: copy it into the file yourself.");
+    QMessageBox report(merged ? QMessageBox::Information : QMessageBox::Warning,
+                       tr("Merge into Game.ini"), message, QMessageBox::Ok, this);
     report.exec();
 }
 

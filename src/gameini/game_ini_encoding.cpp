@@ -14,7 +14,7 @@ constexpr int kSniffedBytes = 4096;
 
 // Which half of every byte pair is zero in UTF-16 text of ASCII characters: the odd bytes for
 // little endian, the even ones for big endian.
-std::variant<DecodedGameIni, QString> refuse_unmarked_utf16(const QByteArray &raw)
+Outcome<DecodedGameIni> refuse_unmarked_utf16(const QByteArray &raw)
 {
     const int sniffed = std::min<qsizetype>(raw.size(), kSniffedBytes) & ~1;
     int zeros[2] = {0, 0};
@@ -25,9 +25,9 @@ std::variant<DecodedGameIni, QString> refuse_unmarked_utf16(const QByteArray &ra
     const int pairs = sniffed / 2;
     if (pairs == 0 || std::max(zeros[0], zeros[1]) * 2 < pairs || std::min(zeros[0], zeros[1]) > 0)
         return DecodedGameIni{raw, GameIniEncoding::Utf8};
-    return QStringLiteral("the text is UTF-16 %1 without a byte-order mark; save it as UTF-8, or "
-                          "as UTF-16 with a byte-order mark")
-        .arg(zeros[1] > zeros[0] ? QStringLiteral("LE") : QStringLiteral("BE"));
+    return failure(QStringLiteral("the text is UTF-16 %1 without a byte-order mark; save it as "
+                                  "UTF-8, or as UTF-16 with a byte-order mark")
+                       .arg(zeros[1] > zeros[0] ? QStringLiteral("LE") : QStringLiteral("BE")));
 }
 
 } // namespace
@@ -113,14 +113,14 @@ std::vector<char16_t> units_of_utf8(const QByteArray &text)
 
 } // namespace
 
-std::variant<DecodedGameIni, QString> decode_game_ini(const QByteArray &raw)
+Outcome<DecodedGameIni> decode_game_ini(const QByteArray &raw)
 {
     const bool little = raw.startsWith("\xFF\xFE");
     if (!little && !raw.startsWith("\xFE\xFF"))
         return refuse_unmarked_utf16(raw);
     if (raw.size() % 2 != 0)
-        return QStringLiteral("the text is UTF-16 %1 but ends in half a character")
-            .arg(little ? QStringLiteral("LE") : QStringLiteral("BE"));
+        return failure(QStringLiteral("the text is UTF-16 %1 but ends in half a character")
+                           .arg(little ? QStringLiteral("LE") : QStringLiteral("BE")));
     const int units = (raw.size() - 2) / 2;
     return DecodedGameIni{
         utf8_of_units(reinterpret_cast<const uchar *>(raw.constData()) + 2, units, little),

@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "outcome/outcome.h"
+
 #include <QByteArray>
 #include <QString>
-
-#include <variant>
 
 // How an operator's Game.ini is stored. The game itself writes UTF-16 LE with a byte-order
 // mark once the file holds non-ASCII text; editors write UTF-8, some with a mark.
@@ -22,7 +22,7 @@ struct DecodedGameIni {
 
 // The file's text as UTF-8, or why it cannot be read: UTF-16 without a byte-order mark (or
 // cut short) cannot be told apart from other text line by line.
-std::variant<DecodedGameIni, QString> decode_game_ini(const QByteArray &raw);
+Outcome<DecodedGameIni> decode_game_ini(const QByteArray &raw);
 
 // The UTF-8 text back in the file's own encoding, with its byte-order mark.
 QByteArray encode_game_ini(const QByteArray &text, GameIniEncoding encoding);

@@ -8,8 +8,6 @@
 
 #include <QString>
 
-#include <optional>
-
 // An operator's Game.ini as both front ends read and merge it: through the one file module,
 // decoded from its own encoding.
 
@@ -18,11 +16,11 @@ Outcome<DecodedGameIni> read_game_ini(const QString &name);
 
 // Merges the level progression of `choices` into the Game.ini `name` under its lock, writing
 // it back in its own encoding and keeping the old file as its backup; a merge that changes
-// nothing writes nothing. `merge` holds the UTF-8 text and the report once the edit got that
-// far.
-struct GameIniFileMerge {
-    FileWrite edit;
-    std::optional<GameIniMerge> merge;
+// nothing writes nothing. Gives how the file was written and the merge's UTF-8 text and
+// report, or why it was not.
+struct MergedGameIni {
+    FileWritten written;
+    GameIniMerge merge;
 };
-GameIniFileMerge merge_into_file(const QString &name, const GameIniChoices &choices,
-                                 const LockWait &wait = {});
+Outcome<MergedGameIni, FileProblem>
+merge_into_file(const QString &name, const GameIniChoices &choices, const LockWait &wait = {});
