@@ -4,7 +4,7 @@
 #include "dialogs/ramp_plot.h"
 
 #include "output/written_values.h"
-#include "plot/plot_frame.h"
+#include "plot/plot_axes.h"
 #include "ramps/format_number.h"
 
 #include <QMouseEvent>
@@ -74,68 +74,6 @@ QString exact_text(double value)
     return digits;
 }
 
-// A round step (1, 2 or 5 times a power of ten) that cuts `span` into about `parts` pieces.
-double nice_step(double span, int parts)
-{
-    const double raw = std::max(span / parts, 1e-9);
-    const double power = std::pow(10.0, std::floor(std::log10(raw)));
-    for (const double factor : {1.0, 2.0, 5.0})
-        if (raw <= factor * power)
-            return factor * power;
-    return 10 * power;
-}
-
-// A linear axis from zero to a round number above `top`, with its step.
-PlotScale linear_axis(double top, double *step)
-{
-    // Points are whole numbers, and so are the steps between their ticks.
-    *step = std::max(1.0, nice_step(top, 4));
-    return {0, std::max(1.0, std::ceil(top / *step)) * *step};
-}
-
-// Whole decades around every value that the logarithmic axis can show.
-PlotScale decade_axis(const std::vector<const std::vector<double> *> &all, int last_level)
-{
-    double low = HUGE_VAL;
-    double high = 0;
-    for (const auto *values : all) {
-        const int count = std::min<int>(values->size(), last_level - RampSeries::kFirstLevel + 1);
-        for (int k = 0; k < count; ++k) {
-            const double value = (*values)[k];
-            if (value > 0 && std::isfinite(value)) {
-                low = std::min(low, value);
-                high = std::max(high, value);
-            }
-        }
-    }
-    if (high == 0)
-        return {1, 10, true};
-    const double first = std::floor(std::log10(low));
-    const double last = std::max(first + 1, std::ceil(std::log10(high)));
-    return {std::pow(10.0, first), std::pow(10.0, last), true};
-}
-
-std::vector<double> linear_ticks(const PlotScale &scale, double step)
-{
-    std::vector<double> ticks;
-    for (double value = std::ceil(scale.low / step) * step; value <= scale.high + step * 1e-6;
-         value += step)
-        ticks.push_back(value);
-    return ticks;
-}
-
-std::vector<double> decade_ticks(const PlotScale &scale)
-{
-    const int first = int(std::lround(std::log10(scale.low)));
-    const int last = int(std::lround(std::log10(scale.high)));
-    const int every = std::max(1, (last - first + 5) / 6);
-    std::vector<double> ticks;
-    // From the top down, so that the largest values always have a label.
-    for (int decade = last; decade >= first; decade -= every)
-        ticks.push_back(std::pow(10.0, decade));
-    return ticks;
-}
-
 // Where the panels lie and how levels map onto them.
 struct Layout {
     QRectF info;
@@ -158,7 +96,7 @@ Layout layout_for(const QSizeF &size, const RampSeries &series)
     if (written > 0)
         layout.last_level = written;
     const PlotScale levels{1, double(std::max(layout.last_level, RampSeries::kFirstLevel))};
-    layout.xp_step = std::max(1.0, nice_step(levels.high - levels.low, 8));
+    layout.xp_step = whole_step(levels.high - levels.low, 8);
 
     layout.info = QRectF(8, 0, size.width() - 16, kInfoHeight);
     const double width = std::max(0.0, size.width() - kLeftMargin - kRightMargin);
@@ -169,14 +107,20 @@ Layout layout_for(const QSizeF &size, const RampSeries &series)
     layout.engram.area =
         QRectF(kLeftMargin, layout.xp.area.bottom() + kLegendHeight, width, height - xp_height);
     layout.xp.x = layout.engram.x = levels;
+    // The stock ramp goes on past the levels shown: only those shown set the decades.
+    const auto shown_levels = std::size_t(layout.last_level - RampSeries::kFirstLevel + 1);
     layout.xp.y =
-        decade_axis({&series.player_xp, &series.creature_xp, &stock_values()}, layout.last_level);
+        decade_axis({&series.player_xp, &series.creature_xp, &stock_values()}, shown_levels);
 
     const auto top = [](const std::vector<double> &values) {
         return values.empty() ? 0.0 : *std::max_element(values.begin(), values.end());
     };
-    layout.engram.y = linear_axis(top(series.engram_points), &layout.points_step);
-    layout.total = linear_axis(top(series.engram_total), &layout.total_step);
+    const TickedScale points = whole_number_axis(top(series.engram_points), 4);
+    layout.engram.y = points.scale;
+    layout.points_step = points.step;
+    const TickedScale total = whole_number_axis(top(series.engram_total), 4);
+    layout.total = total.scale;
+    layout.total_step = total.step;
     return layout;
 }
 
