@@ -4,7 +4,7 @@
 #include "dialogs/ramp_plot.h"
 
 #include "output/written_values.h"
-#include "plot/plot_frame.h"
+#include "plot/plot_axes.h"
 #include "ramps/format_number.h"
 
 #include <QMouseEvent>
@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace {
 
@@ -74,92 +75,37 @@ QString exact_text(double value)
     return digits;
 }
 
-// A round step (1, 2 or 5 times a power of ten) that cuts `span` into about `parts` pieces.
-double nice_step(double span, int parts)
+// The highest value, or zero for none.
+double highest(const std::vector<double> &values)
 {
-    const double raw = std::max(span / parts, 1e-9);
-    const double power = std::pow(10.0, std::floor(std::log10(raw)));
-    for (const double factor : {1.0, 2.0, 5.0})
-        if (raw <= factor * power)
-            return factor * power;
-    return 10 * power;
+    return values.empty() ? 0.0 : *std::max_element(values.begin(), values.end());
 }
 
-// A linear axis from zero to a round number above `top`, with its step.
-PlotScale linear_axis(double top, double *step)
+// The last level of the written ramps; the stock ramp is only a comparison and sets none.
+int last_level_shown(const RampSeries &series)
 {
-    // Points are whole numbers, and so are the steps between their ticks.
-    *step = std::max(1.0, nice_step(top, 4));
-    return {0, std::max(1.0, std::ceil(top / *step)) * *step};
+    const int written =
+        std::max({last_level_of(series.player_xp), last_level_of(series.creature_xp),
+                  last_level_of(series.engram_points)});
+    return written > 0 ? written : kStockLevels;
 }
 
-// Whole decades around every value that the logarithmic axis can show.
-PlotScale decade_axis(const std::vector<const std::vector<double> *> &all, int last_level)
-{
-    double low = HUGE_VAL;
-    double high = 0;
-    for (const auto *values : all) {
-        const int count = std::min<int>(values->size(), last_level - RampSeries::kFirstLevel + 1);
-        for (int k = 0; k < count; ++k) {
-            const double value = (*values)[k];
-            if (value > 0 && std::isfinite(value)) {
-                low = std::min(low, value);
-                high = std::max(high, value);
-            }
-        }
-    }
-    if (high == 0)
-        return {1, 10, true};
-    const double first = std::floor(std::log10(low));
-    const double last = std::max(first + 1, std::ceil(std::log10(high)));
-    return {std::pow(10.0, first), std::pow(10.0, last), true};
-}
-
-std::vector<double> linear_ticks(const PlotScale &scale, double step)
-{
-    std::vector<double> ticks;
-    for (double value = std::ceil(scale.low / step) * step; value <= scale.high + step * 1e-6;
-         value += step)
-        ticks.push_back(value);
-    return ticks;
-}
-
-std::vector<double> decade_ticks(const PlotScale &scale)
-{
-    const int first = int(std::lround(std::log10(scale.low)));
-    const int last = int(std::lround(std::log10(scale.high)));
-    const int every = std::max(1, (last - first + 5) / 6);
-    std::vector<double> ticks;
-    // From the top down, so that the largest values always have a label.
-    for (int decade = last; decade >= first; decade -= every)
-        ticks.push_back(std::pow(10.0, decade));
-    return ticks;
-}
-
-// Where the panels lie and how levels map onto them.
+// Where the panels lie and how levels and values map onto them.
 struct Layout {
     QRectF info;
-    PlotFrame xp;
-    PlotFrame engram;
-    PlotScale total; // the right-hand axis of the engram panel
-    double xp_step = 0;
+    PlotFrame xp;     // experience, on decades
+    PlotFrame engram; // points per level, on the left-hand axis
+    PlotFrame total;  // the engram panel against the running total's right-hand axis
+    double level_step = 0;
     double points_step = 0;
     double total_step = 0;
     int last_level = kStockLevels;
 };
 
-Layout layout_for(const QSizeF &size, const RampSeries &series)
+// The info line on top, then each panel under its legend row; the experience panel is the
+// taller, since its decades need the room.
+void place_panels(Layout &layout, const QSizeF &size)
 {
-    Layout layout;
-    // The stock ramp is only a comparison: the written ramps set the levels shown.
-    const int written =
-        std::max({last_level_of(series.player_xp), last_level_of(series.creature_xp),
-                  last_level_of(series.engram_points)});
-    if (written > 0)
-        layout.last_level = written;
-    const PlotScale levels{1, double(std::max(layout.last_level, RampSeries::kFirstLevel))};
-    layout.xp_step = std::max(1.0, nice_step(levels.high - levels.low, 8));
-
     layout.info = QRectF(8, 0, size.width() - 16, kInfoHeight);
     const double width = std::max(0.0, size.width() - kLeftMargin - kRightMargin);
     const double height =
@@ -168,45 +114,61 @@ Layout layout_for(const QSizeF &size, const RampSeries &series)
     layout.xp.area = QRectF(kLeftMargin, kInfoHeight + kLegendHeight, width, xp_height);
     layout.engram.area =
         QRectF(kLeftMargin, layout.xp.area.bottom() + kLegendHeight, width, height - xp_height);
-    layout.xp.x = layout.engram.x = levels;
-    layout.xp.y =
-        decade_axis({&series.player_xp, &series.creature_xp, &stock_values()}, layout.last_level);
+}
 
-    const auto top = [](const std::vector<double> &values) {
-        return values.empty() ? 0.0 : *std::max_element(values.begin(), values.end());
-    };
-    layout.engram.y = linear_axis(top(series.engram_points), &layout.points_step);
-    layout.total = linear_axis(top(series.engram_total), &layout.total_step);
+Layout layout_for(const QSizeF &size, const RampSeries &series)
+{
+    Layout layout;
+    place_panels(layout, size);
+    layout.last_level = last_level_shown(series);
+    const PlotScale levels{1, double(std::max(layout.last_level, RampSeries::kFirstLevel))};
+    layout.level_step = whole_step(levels.high - levels.low, 8);
+    layout.xp.x = layout.engram.x = levels;
+
+    // The stock ramp goes on past the levels shown: only those shown set the decades.
+    const auto shown_levels = std::size_t(layout.last_level - RampSeries::kFirstLevel + 1);
+    layout.xp.y =
+        decade_axis({&series.player_xp, &series.creature_xp, &stock_values()}, shown_levels);
+
+    const TickedScale points = whole_number_axis(highest(series.engram_points), 4);
+    const TickedScale total = whole_number_axis(highest(series.engram_total), 4);
+    layout.engram.y = points.scale;
+    layout.points_step = points.step;
+    layout.total = {layout.engram.area, levels, total.scale};
+    layout.total_step = total.step;
     return layout;
 }
 
-void paint_level_grid(QPainter &painter, const Layout &layout, bool labels)
+// Vertical grid lines at the level ticks.
+void paint_level_grid(QPainter &painter, const PlotFrame &frame, double step)
 {
-    for (const double value : linear_ticks(layout.xp.x, layout.xp_step)) {
-        for (const PlotFrame *frame : {&layout.xp, &layout.engram}) {
-            painter.setPen(kGrid);
-            const QPointF at = frame->point(value, frame->y.low);
-            painter.drawLine(QPointF(at.x(), frame->area.top()), at);
-        }
-        if (labels) {
-            painter.setPen(kText);
-            const QPointF at = layout.engram.point(value, layout.engram.y.low);
-            painter.drawText(QRectF(at.x() - 40, at.y() + 3, 80, 16), Qt::AlignHCenter,
-                             tick_text(value));
-        }
+    painter.setPen(kGrid);
+    for (const double value : linear_ticks(frame.x, step)) {
+        const QPointF at = frame.point(value, frame.y.low);
+        painter.drawLine(QPointF(at.x(), frame.area.top()), at);
     }
+}
+
+// The level ticks' numbers under the frame, and the axis's name.
+void paint_level_labels(QPainter &painter, const PlotFrame &frame, double step)
+{
     painter.setPen(kText);
-    painter.drawText(QRectF(layout.engram.area.left(), layout.engram.area.bottom() + 14,
-                            layout.engram.area.width(), 16),
+    for (const double value : linear_ticks(frame.x, step)) {
+        const QPointF at = frame.point(value, frame.y.low);
+        painter.drawText(QRectF(at.x() - 40, at.y() + 3, 80, 16), Qt::AlignHCenter,
+                         tick_text(value));
+    }
+    painter.drawText(QRectF(frame.area.left(), frame.area.bottom() + 14, frame.area.width(), 16),
                      Qt::AlignHCenter, RampPlot::tr("level"));
 }
 
-// Horizontal grid lines at `ticks` with their labels on the left or right of `frame`.
-void paint_value_axis(QPainter &painter, const PlotFrame &frame, const PlotScale &scale,
-                      const std::vector<double> &ticks, bool right, bool grid)
+// Horizontal grid lines at `ticks` of the frame's values, with their labels on its left or
+// right.
+void paint_value_axis(QPainter &painter, const PlotFrame &frame, const std::vector<double> &ticks,
+                      bool right, bool grid)
 {
     for (const double tick : ticks) {
-        const double y = frame.area.bottom() - frame.area.height() * scale.fraction(tick);
+        const double y = frame.area.bottom() - frame.area.height() * frame.y.fraction(tick);
         if (grid) {
             painter.setPen(kGrid);
             painter.drawLine(QPointF(frame.area.left(), y), QPointF(frame.area.right(), y));
@@ -279,6 +241,105 @@ QString level_text(const RampSeries &series, int level)
     return parts.join(QStringLiteral("   "));
 }
 
+void paint_panel_border(QPainter &painter, const QRectF &panel)
+{
+    painter.setPen(QColor(255, 255, 255, 70));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(panel);
+}
+
+// The written experience ramps over the stock one, each with its top value.
+void paint_xp_curves(QPainter &painter, const PlotFrame &frame, const std::vector<Series> &written)
+{
+    painter.save();
+    painter.setClipRect(frame.area.adjusted(-1, -1, 1, 1));
+    paint_series(painter, frame, RampSeries::kFirstLevel, stock_values(), QPen(kStock, 1.2));
+    for (const Series &series : written)
+        paint_series(painter, frame, RampSeries::kFirstLevel, *series.values,
+                     QPen(series.colour, 2));
+    painter.restore();
+    for (const Series &series : written)
+        paint_top_marker(painter, frame, *series.values, series.colour);
+}
+
+// Player and creature experience over the stock player ramp, on decades.
+void paint_xp_panel(QPainter &painter, const Layout &layout, const RampSeries &shown)
+{
+    const PlotFrame &frame = layout.xp;
+    paint_level_grid(painter, frame, layout.level_step);
+    paint_value_axis(painter, frame, decade_ticks(frame.y), false, true);
+    const std::vector<Series> written = {
+        {RampPlot::tr("player XP"), &shown.player_xp, kPlayer},
+        {RampPlot::tr("creature XP"), &shown.creature_xp, kCreature}};
+    paint_xp_curves(painter, frame, written);
+    if (shown.player_xp.empty() && shown.creature_xp.empty())
+        paint_notice(painter, frame.area, RampPlot::tr("No experience ramp is written."));
+
+    std::vector<Series> legend;
+    std::copy_if(written.begin(), written.end(), std::back_inserter(legend),
+                 [](const Series &series) { return !series.values->empty(); });
+    legend.push_back({RampPlot::tr("stock player XP"), &stock_values(), kStock});
+    paint_legend(painter, frame.area, legend);
+    paint_panel_border(painter, frame.area);
+}
+
+// The levels under the engram panel, the points on its left and their total on its right.
+void paint_engram_axes(QPainter &painter, const Layout &layout, bool with_total)
+{
+    paint_level_grid(painter, layout.engram, layout.level_step);
+    paint_level_labels(painter, layout.engram, layout.level_step);
+    paint_value_axis(painter, layout.engram, linear_ticks(layout.engram.y, layout.points_step),
+                     false, true);
+    if (with_total)
+        paint_value_axis(painter, layout.total, linear_ticks(layout.total.y, layout.total_step),
+                         true, false);
+}
+
+// Engram points per level as bars, their running total as a line.
+void paint_engram_panel(QPainter &painter, const Layout &layout, const RampSeries &shown)
+{
+    const PlotFrame &points = layout.engram;
+    paint_engram_axes(painter, layout, !shown.engram_total.empty());
+    QColor bars = kPoints;
+    bars.setAlpha(110);
+    paint_series(painter, points, RampSeries::kFirstLevel, shown.engram_points, QPen(kPoints, 1),
+                 bars, true);
+    paint_series(painter, layout.total, RampSeries::kFirstLevel, shown.engram_total,
+                 QPen(kTotal, 1.8));
+    paint_top_marker(painter, points, shown.engram_points, kPoints);
+    // The total ends where the points often peak: its value goes under the line.
+    paint_top_marker(painter, layout.total, shown.engram_total, kTotal, true);
+
+    if (shown.engram_points.empty())
+        paint_notice(painter, points.area,
+                     RampPlot::tr("No engram points are written: the game keeps its own."));
+    else
+        paint_legend(painter, points.area,
+                     {{RampPlot::tr("engram points per level"), &shown.engram_points, kPoints},
+                      {RampPlot::tr("total (right axis)"), &shown.engram_total, kTotal}});
+    paint_panel_border(painter, points.area);
+}
+
+// A dashed line through the pointed level, across both panels.
+void paint_pointer(QPainter &painter, const Layout &layout, int level)
+{
+    painter.setPen(QPen(QColor(255, 255, 255, 140), 1, Qt::DashLine));
+    for (const PlotFrame *frame : {&layout.xp, &layout.engram}) {
+        const double x = frame->point(level, frame->y.low).x();
+        painter.drawLine(QPointF(x, frame->area.top()), QPointF(x, frame->area.bottom()));
+    }
+}
+
+// The line at the top: the pointed level's exact values, or how to read them.
+void paint_info(QPainter &painter, const QRectF &line, const RampSeries &shown,
+                std::optional<int> level)
+{
+    painter.setPen(kText);
+    painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter,
+                     level ? level_text(shown, *level)
+                           : RampPlot::tr("Point at a level to read its values."));
+}
+
 } // namespace
 
 RampPlot::RampPlot(QWidget *parent) : QWidget(parent)
@@ -337,70 +398,12 @@ void RampPlot::paint(QPainter &painter, std::optional<int> level) const
     small.setPixelSize(11);
     painter.setFont(small);
 
+    // Nothing of one panel reaches into the other, so each is drawn whole; the pointer and the
+    // line at the top go over both.
     const Layout layout = layout_for(size(), shown);
-    paint_level_grid(painter, layout, true);
-    paint_value_axis(painter, layout.xp, layout.xp.y, decade_ticks(layout.xp.y), false, true);
-    paint_value_axis(painter, layout.engram, layout.engram.y,
-                     linear_ticks(layout.engram.y, layout.points_step), false, true);
-    if (!shown.engram_total.empty())
-        paint_value_axis(painter, layout.engram, layout.total,
-                         linear_ticks(layout.total, layout.total_step), true, false);
-
-    const std::vector<Series> xp = {{tr("player XP"), &shown.player_xp, kPlayer},
-                                    {tr("creature XP"), &shown.creature_xp, kCreature}};
-    painter.save();
-    painter.setClipRect(layout.xp.area.adjusted(-1, -1, 1, 1));
-    paint_series(painter, layout.xp, RampSeries::kFirstLevel, stock_values(), QPen(kStock, 1.2));
-    for (const Series &series : xp)
-        paint_series(painter, layout.xp, RampSeries::kFirstLevel, *series.values,
-                     QPen(series.colour, 2));
-    painter.restore();
-
-    PlotFrame total = layout.engram;
-    total.y = layout.total;
-    QColor bars = kPoints;
-    bars.setAlpha(110);
-    paint_series(painter, layout.engram, RampSeries::kFirstLevel, shown.engram_points,
-                 QPen(kPoints, 1), bars, true);
-    paint_series(painter, total, RampSeries::kFirstLevel, shown.engram_total, QPen(kTotal, 1.8));
-
-    for (const Series &series : xp)
-        paint_top_marker(painter, layout.xp, *series.values, series.colour);
-    paint_top_marker(painter, layout.engram, shown.engram_points, kPoints);
-    // The total ends where the points often peak: its value goes under the line.
-    paint_top_marker(painter, total, shown.engram_total, kTotal, true);
-
-    if (shown.player_xp.empty() && shown.creature_xp.empty())
-        paint_notice(painter, layout.xp.area, tr("No experience ramp is written."));
-    if (shown.engram_points.empty())
-        paint_notice(painter, layout.engram.area,
-                     tr("No engram points are written: the game keeps its own."));
-
-    std::vector<Series> xp_legend;
-    for (const Series &series : xp)
-        if (!series.values->empty())
-            xp_legend.push_back(series);
-    xp_legend.push_back({tr("stock player XP"), &stock_values(), kStock});
-    paint_legend(painter, layout.xp.area, xp_legend);
-    if (!shown.engram_points.empty())
-        paint_legend(painter, layout.engram.area,
-                     {{tr("engram points per level"), &shown.engram_points, kPoints},
-                      {tr("total (right axis)"), &shown.engram_total, kTotal}});
-
-    painter.setPen(QColor(255, 255, 255, 70));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(layout.xp.area);
-    painter.drawRect(layout.engram.area);
-
-    if (level) {
-        painter.setPen(QPen(QColor(255, 255, 255, 140), 1, Qt::DashLine));
-        for (const PlotFrame *frame : {&layout.xp, &layout.engram}) {
-            const double x = frame->point(*level, frame->y.low).x();
-            painter.drawLine(QPointF(x, frame->area.top()), QPointF(x, frame->area.bottom()));
-        }
-    }
-    painter.setPen(kText);
-    painter.drawText(layout.info, Qt::AlignLeft | Qt::AlignVCenter,
-                     level ? level_text(shown, *level)
-                           : tr("Point at a level to read its values."));
+    paint_xp_panel(painter, layout, shown);
+    paint_engram_panel(painter, layout, shown);
+    if (level)
+        paint_pointer(painter, layout, *level);
+    paint_info(painter, layout.info, shown, level);
 }
