@@ -7,7 +7,6 @@
 #include "dialogs/show_dialog.h"
 #include "dialogs/unexpectederror.h"
 #include "mainwindow/style_buttons.h"
-#include "ramps/format_number.h"
 #include "ramps/presets.h"
 #include "ramps/preview_table.h"
 #include "ramps/previews.h"
@@ -42,12 +41,7 @@ void MainWindow::refresh_player_eng_table()
         show_zero_values(table, 1);
         return;
     }
-    for (int row = 0; row < int(preview->levels.size()); ++row) {
-        set_centred_cell(table, row, 0, QString::number(preview->levels[row]));
-        set_centred_cell(table, row, 1, format_number(preview->points[row]));
-        // Totals in the general format: exponent notation from a million on.
-        set_centred_cell(table, row, 2, QString::number(double(preview->totals[row]), 'g', 6));
-    }
+    show_engram_preview(table, *preview);
 }
 
 void MainWindow::on_player_eng_curve_clicked()
