@@ -4,12 +4,12 @@
 #pragma once
 
 #include "output/game_ini_text.h"
+#include "ramps/ramp_page.h"
 #include "ramps/ramp_styles.h"
-#include "ramps/sync_guard.h"
 
 #include <QMainWindow>
 
-class StaleMark;
+#include <array>
 
 namespace Ui {
 class MainWindow;
@@ -72,14 +72,10 @@ private slots:
     void on_dino_skip_clicked();
 
 private:
-    // Ramp presets: set each scaling pair's ranges and value from the checked style and
-    // store the style code last, so refreshes during a preset use the previous code.
-    void apply_player_xp_preset();
-    void apply_player_eng_preset();
-    void apply_dino_xp_preset();
-    void refresh_player_xp_table();
-    void refresh_player_eng_table();
-    void refresh_dino_xp_table();
+    // The three ramp pages' controls, found in the form once.
+    void set_up_ramp_pages();
+    // The player experience, engram points and creature experience pages, in this order.
+    std::array<RampPage *, 3> ramp_pages();
     // The engram preview counts the player's levels, or its own while the player ramp is skipped.
     int engram_level_count() const;
     // Preview columns that fit their texts, and the marks of previews that are out of date.
@@ -103,20 +99,13 @@ private:
     int drag_offset_x;
     int drag_offset_y;
     bool help_panel_open;
-    int player_xp_style;
-    int dino_xp_style;
-    int player_eng_style;
-    SyncGuard player_xp_scale_sync;
-    SyncGuard player_eng_scale_sync;
-    SyncGuard dino_xp_scale_sync;
-    SyncGuard dino_level_sync;
+    RampPage player_experience;
+    RampPage engram_points;
+    RampPage creature_experience;
     GameIniChoices::Creature saved_dino_style;
     double saved_dino_difficulty;
     int saved_dino_target_level;
     int saved_slider_dino_difficulty;
     int saved_slider_dino_level;
     bool dino_locked_to_stock;
-    StaleMark *player_xp_mark;
-    StaleMark *player_eng_mark;
-    StaleMark *dino_xp_mark;
 };

@@ -27,7 +27,7 @@ void MainWindow::on_copy_player2dino_settings_clicked()
     } else {
         check_style(*this, copied);
     }
-    apply_dino_xp_preset();
+    apply_checked_preset(creature_experience);
 
     form->dino_difficulty->setValue(form->player_xp_difficulty->value());
     form->dino_target_level->setValue(form->player_target_lvl->value());
@@ -53,12 +53,12 @@ void MainWindow::on_btn_revert_clicked()
         on_btn_next_page_clicked();
         dino_locked_to_stock = true;
     }
-    apply_dino_xp_preset();
+    apply_checked_preset(creature_experience);
 
     form->dino_difficulty->setValue(saved_dino_difficulty);
     form->dino_target_level->setValue(saved_dino_target_level);
     form->slider_dino_difficulty->setValue(saved_slider_dino_difficulty);
     form->slider_dino_level->setValue(saved_slider_dino_level);
-    refresh_dino_xp_table();
+    creature_experience.refresh();
     form->btn_revert->hide();
 }
