@@ -25,18 +25,16 @@ const QSize kWideSize(950, 530);   // the wizard and the help panel at x 710
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent), form(new Ui::MainWindow), drag_offset_x(0), drag_offset_y(0),
-      help_panel_open(false), player_xp_style(XpStyle::Exponential),
-      dino_xp_style(XpStyle::ComplexCurve), player_eng_style(EngramStyle::Logarithmic),
-      saved_dino_style(GameIniChoices::Creature::Unchosen), saved_dino_difficulty(0),
-      saved_dino_target_level(0), saved_slider_dino_difficulty(0), saved_slider_dino_level(0),
-      dino_locked_to_stock(false), player_xp_mark(nullptr), player_eng_mark(nullptr),
-      dino_xp_mark(nullptr)
+      help_panel_open(false), saved_dino_style(GameIniChoices::Creature::Unchosen),
+      saved_dino_difficulty(0), saved_dino_target_level(0), saved_slider_dino_difficulty(0),
+      saved_slider_dino_level(0), dino_locked_to_stock(false)
 {
     {
         const PagesBuiltInPlace pages_built_in_place(*this);
         const InstalledFontFamilies installed_font_families(*this);
         form->setupUi(this);
     }
+    set_up_ramp_pages();
     load_pictures_when_shown(*form->stackedWidget);
 
     form->GtT_con->hide();
@@ -53,13 +51,11 @@ MainWindow::MainWindow(QWidget *parent)
     form->Help_pgs->hide();
 
     // The presets store the style codes anew from the buttons the form checks.
-    apply_player_xp_preset();
-    apply_player_eng_preset();
-    apply_dino_xp_preset();
+    for (RampPage *page : ramp_pages())
+        apply_checked_preset(*page);
     set_up_previews();
-    refresh_player_xp_table();
-    refresh_player_eng_table();
-    refresh_dino_xp_table();
+    for (RampPage *page : ramp_pages())
+        page->refresh();
 
     form->lbl_error_dino->hide();
     form->lbl_error_player->hide();

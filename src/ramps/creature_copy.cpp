@@ -12,10 +12,11 @@ void MainWindow::on_copy_player2dino_settings_clicked()
     using Creature = GameIniChoices::Creature;
     if (const Creature current = checked_style<Creature>(*this); current != Creature::Unchosen)
         saved_dino_style = current;
-    saved_dino_difficulty = form->dino_difficulty->value();
-    saved_dino_target_level = form->dino_target_level->value();
-    saved_slider_dino_difficulty = form->slider_dino_difficulty->value();
-    saved_slider_dino_level = form->slider_dino_level->value();
+    RampPage &creature = creature_experience;
+    saved_dino_difficulty = creature.scaling->value();
+    saved_dino_target_level = creature.levels->value();
+    saved_slider_dino_difficulty = creature.scaling_slider->value();
+    saved_slider_dino_level = creature.level_slider->value();
 
     // Selecting from code runs no click handler, so no preset and no unlock happen here.
     const Creature copied =
@@ -27,18 +28,19 @@ void MainWindow::on_copy_player2dino_settings_clicked()
     } else {
         check_style(*this, copied);
     }
-    apply_dino_xp_preset();
+    apply_checked_preset(creature);
 
-    form->dino_difficulty->setValue(form->player_xp_difficulty->value());
-    form->dino_target_level->setValue(form->player_target_lvl->value());
-    form->slider_dino_difficulty->setValue(form->slider_player_xp_difficulty->value());
-    form->slider_dino_level->setValue(form->slider_player_max_lvl->value());
+    const RampPage &player = player_experience;
+    creature.scaling->setValue(player.scaling->value());
+    creature.levels->setValue(player.levels->value());
+    creature.scaling_slider->setValue(player.scaling_slider->value());
+    creature.level_slider->setValue(player.level_slider->value());
 
     // The table shows no creature values until the next refresh.
     const QString placeholder = QStringLiteral(" -- ");
     for (int column : {1, 0})
         for (int row = 0; row < 4; ++row)
-            set_centred_cell(*form->estimated_dino_xp, row, column, placeholder);
+            set_centred_cell(*creature.table, row, column, placeholder);
     form->btn_revert->show();
 }
 
@@ -53,12 +55,13 @@ void MainWindow::on_btn_revert_clicked()
         on_btn_next_page_clicked();
         dino_locked_to_stock = true;
     }
-    apply_dino_xp_preset();
+    RampPage &creature = creature_experience;
+    apply_checked_preset(creature);
 
-    form->dino_difficulty->setValue(saved_dino_difficulty);
-    form->dino_target_level->setValue(saved_dino_target_level);
-    form->slider_dino_difficulty->setValue(saved_slider_dino_difficulty);
-    form->slider_dino_level->setValue(saved_slider_dino_level);
-    refresh_dino_xp_table();
+    creature.scaling->setValue(saved_dino_difficulty);
+    creature.levels->setValue(saved_dino_target_level);
+    creature.scaling_slider->setValue(saved_slider_dino_difficulty);
+    creature.level_slider->setValue(saved_slider_dino_level);
+    creature.refresh();
     form->btn_revert->hide();
 }

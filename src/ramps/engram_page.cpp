@@ -4,91 +4,47 @@
 #include "mainwindow/mainwindow.h"
 #include "ui_mainwindow.h"
 
-#include "dialogs/show_dialog.h"
-#include "dialogs/unexpectederror.h"
-#include "mainwindow/style_buttons.h"
-#include "ramps/format_number.h"
-#include "ramps/presets.h"
-#include "ramps/preview_table.h"
-#include "ramps/previews.h"
-#include "ramps/scaling_controls.h"
-#include "ramps/stale_mark.h"
-
-void MainWindow::apply_player_eng_preset()
-{
-    // The stock button has no preset of its own and takes the static one.
-    const int style =
-        style_code(checked_style<GameIniChoices::Engram>(*this)).value_or(EngramStyle::Static);
-    apply_scaling_preset(*form->player_eng_difficulty_slider, *form->player_eng_difficulty,
-                         engram_preset(style));
-    player_eng_style = style;
-}
-
 int MainWindow::engram_level_count() const
 {
-    return form->player_skip->isChecked() ? form->no_player_xp_max_engram_level->value()
-                                          : form->player_target_lvl->value();
-}
-
-void MainWindow::refresh_player_eng_table()
-{
-    player_eng_mark->refreshed();
-    const auto preview =
-        engram_preview(player_eng_style, form->player_eng_difficulty->value(), engram_level_count(),
-                       form->player_eng_reverse_mode->isChecked());
-    QTableWidget &table = *form->estimated_eng;
-    if (!preview) {
-        show_dialog<unexpectederror>();
-        show_zero_values(table, 1);
-        return;
-    }
-    for (int row = 0; row < int(preview->levels.size()); ++row) {
-        set_centred_cell(table, row, 0, QString::number(preview->levels[row]));
-        set_centred_cell(table, row, 1, format_number(preview->points[row]));
-        // Totals in the general format: exponent notation from a million on.
-        set_centred_cell(table, row, 2, QString::number(double(preview->totals[row]), 'g', 6));
-    }
+    return form->player_skip->isChecked() ? engram_points.levels->value()
+                                          : player_experience.levels->value();
 }
 
 void MainWindow::on_player_eng_curve_clicked()
 {
-    apply_player_eng_preset();
+    apply_checked_preset(engram_points);
 }
 void MainWindow::on_player_eng_mmo_clicked()
 {
-    apply_player_eng_preset();
+    apply_checked_preset(engram_points);
 }
 void MainWindow::on_player_eng_linear_clicked()
 {
-    apply_player_eng_preset();
+    apply_checked_preset(engram_points);
 }
 
 void MainWindow::on_player_eng_difficulty_slider_valueChanged(int value)
 {
-    slider_moved(
-        player_eng_scale_sync, [&] { form->player_eng_difficulty->setValue(value / 1000.0); },
-        form->player_eng_real_time_refresh->isChecked(), [&] { refresh_player_eng_table(); });
+    scaling_slider_moved(engram_points, value);
 }
 
 void MainWindow::on_player_eng_difficulty_valueChanged(double arg1)
 {
-    spin_changed(player_eng_scale_sync, [&] {
-        form->player_eng_difficulty_slider->setValue(static_cast<int>(arg1 * 1000));
-    });
+    scaling_changed(engram_points, arg1);
 }
 
-void MainWindow::on_no_player_xp_max_engram_level_valueChanged(int)
+// The page's own level count has no slider to follow.
+void MainWindow::on_no_player_xp_max_engram_level_valueChanged(int arg1)
 {
-    if (form->player_eng_real_time_refresh->isChecked())
-        refresh_player_eng_table();
+    levels_changed(engram_points, arg1);
 }
 
 void MainWindow::on_player_eng_refresh_button_clicked()
 {
-    refresh_player_eng_table();
+    engram_points.refresh();
 }
 
 void MainWindow::on_player_eng_real_time_refresh_clicked()
 {
-    form->player_eng_refresh_button->setVisible(!form->player_eng_real_time_refresh->isChecked());
+    real_time_clicked(engram_points);
 }

@@ -24,6 +24,16 @@ void show_xp_preview(QTableWidget &table, const XpPreview &preview)
     }
 }
 
+void show_engram_preview(QTableWidget &table, const EngramPreview &preview)
+{
+    for (int row = 0; row < int(preview.levels.size()); ++row) {
+        set_centred_cell(table, row, 0, QString::number(preview.levels[row]));
+        set_centred_cell(table, row, 1, format_number(preview.points[row]));
+        // Totals in the general format: exponent notation from a million on.
+        set_centred_cell(table, row, 2, QString::number(double(preview.totals[row]), 'g', 6));
+    }
+}
+
 void show_zero_values(QTableWidget &table, int first_value_column)
 {
     for (int row = 0; row < table.rowCount(); ++row)

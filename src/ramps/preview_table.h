@@ -10,9 +10,14 @@ class QTableWidget;
 void set_centred_cell(QTableWidget &table, int row, int column, const QString &text);
 
 struct XpPreview;
+struct EngramPreview;
 
 // Rows of an experience preview: sample level, then its experience in the preview format.
 void show_xp_preview(QTableWidget &table, const XpPreview &preview);
+
+// Rows of an engram preview: sample level, its points in the preview format, then the running
+// total.
+void show_engram_preview(QTableWidget &table, const EngramPreview &preview);
 
 // What a preview shows for a style code it does not know: zeros in the value columns.
 void show_zero_values(QTableWidget &table, int first_value_column);
