@@ -111,9 +111,11 @@ private slots:
         row("above 2147483647", kHeader + ramp({2147483647, 2147483648}),
             "2: warning: ExperiencePointsForLevel[1]=2147483648 is above 2147483647; servers are "
             "reported to misbehave above it");
-        row("third ramp line", kHeader + ramp({1}) + ramp({1}) + ramp({1}),
-            "4: error: more than two LevelExperienceRampOverrides lines; the game reads the first "
-            "for players and the second for creatures");
+        row("third and fourth ramp lines", kHeader + ramp({1}).repeated(4),
+            "4: warning: a third LevelExperienceRampOverrides line; the game reads the first for "
+            "players and the second for creatures and ignores this one\n5: warning: another "
+            "LevelExperienceRampOverrides line; the game reads the first for players and the "
+            "second for creatures and ignores this one");
         row("fewer engram lines than levels", kHeader + ramp({1, 2, 3, 4}) + engram_lines(2),
             "3: warning: 2 OverridePlayerLevelEngramPoints lines for a player ramp of 5 levels: "
             "levels 3 to 5 get no override");

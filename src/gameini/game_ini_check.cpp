@@ -309,10 +309,11 @@ private:
     {
         ++ramp_lines;
         const QString key = text_of(name);
-        if (ramp_lines == 3)
-            fail(QStringLiteral("more than two %1 lines; the game reads the first for players "
-                                "and the second for creatures")
-                     .arg(key));
+        if (ramp_lines >= 3)
+            warn(QStringLiteral("%1 %2 line; the game reads the first for players and the second "
+                                "for creatures and ignores this one")
+                     .arg(ramp_lines == 3 ? QStringLiteral("a third") : QStringLiteral("another"),
+                          key));
         Ramp ramp = read_ramp(text);
         if (ramp.broken == 1) {
             fail(QStringLiteral("%1 does not parse %2").arg(key, ramp.first_fault));
