@@ -103,11 +103,16 @@ private slots:
         row("repeat", kHeader + ramp({1, 2}).replace("[1]", "[0]"),
             "2: error: ExperiencePointsForLevel[0] repeats an index; expected "
             "ExperiencePointsForLevel[1]");
-        row("decrease, reported once", kHeader + ramp({5, 10, 11, 9, 8}),
+        row("one decrease", kHeader + ramp({5, 10, 11, 9, 12}),
             "2: error: ExperiencePointsForLevel[3]=9 is less than the level before (11)");
-        row("equal neighbours", kHeader + ramp({5, 10, 10, 11, 11}),
+        row("equal neighbours", kHeader + ramp({5, 10, 10, 11}),
             "2: warning: ExperiencePointsForLevel[1] and ExperiencePointsForLevel[2] are both 10: "
-            "level 3 is passed at once; a typo? (2 such pairs in all)");
+            "level 3 is passed at once; a typo?");
+        row("decreases and repeats counted over the line",
+            kHeader + ramp({5, 5, 6, 6, 7, 7, 4, 3, 8, 2, 1}),
+            "2: error: LevelExperienceRampOverrides: 4 entries are below the level before: [6], "
+            "[7], [9], \u2026\n2: warning: LevelExperienceRampOverrides: 3 entries equal the "
+            "level before: [1], [3], [5]");
         row("above 2147483647", kHeader + ramp({2147483647, 2147483648}),
             "2: warning: ExperiencePointsForLevel[1]=2147483648 is above 2147483647; servers are "
             "reported to misbehave above it");

@@ -5,6 +5,7 @@
 
 #include "gameini/ini_lines.h"
 
+#include <QStringList>
 #include <QVector>
 
 #include <algorithm>
@@ -175,6 +176,17 @@ Ramp read_ramp(std::string_view line)
     return ramp;
 }
 
+// The indices of up to three entries, "[4], [9], [12], …" for more.
+QString first_indices(const std::vector<Entry> &entries, const std::vector<std::size_t> &which)
+{
+    QStringList listed;
+    for (std::size_t k = 0; k < which.size() && k < 3; ++k)
+        listed << QStringLiteral("[%1]").arg(entries[which[k]].index);
+    if (which.size() > 3)
+        listed << QStringLiteral("\u2026");
+    return listed.join(QStringLiteral(", "));
+}
+
 QString too_large(const QString &entry)
 {
     return QStringLiteral("%1 is above 2147483647; servers are reported to misbehave above it")
@@ -325,7 +337,7 @@ private:
         } else if (ramp.entries.empty()) {
             fail(QStringLiteral("%1 has no entries").arg(key));
         } else if (check_indices(ramp.entries)) {
-            check_values(ramp.entries);
+            check_values(key, ramp.entries);
             if (ramp_lines <= 2)
                 ramps[ramp_lines - 1] = ReadRamp{int(ramp.entries.size()), values(ramp.entries)};
         }
@@ -358,44 +370,44 @@ private:
         return true;
     }
 
-    void check_values(const std::vector<Entry> &entries)
+    void check_values(const QString &key, const std::vector<Entry> &entries)
     {
         const auto spelled = [](const Entry &entry) {
             return QStringLiteral("%1=%2").arg(entry_name(entry.index), text_of(entry.value));
         };
-        // The first decrease, equal pair and large value are reported, in line order.
-        bool decrease_reported = false;
-        bool large_reported = false;
-        int equal_pairs = 0;
-        std::size_t first_equal = 0;
-        double previous = 0;
+        std::vector<std::size_t> decreases;
+        std::vector<std::size_t> repeats;
+        std::optional<std::size_t> first_large;
         for (std::size_t k = 0; k < entries.size(); ++k) {
             const double value = value_of(entries[k].value);
-            if (k > 0 && !decrease_reported && value < previous) {
-                decrease_reported = true;
-                fail(QStringLiteral("%1 is less than the level before (%2)")
-                         .arg(spelled(entries[k]), text_of(entries[k - 1].value)));
-            }
-            if (k > 0 && value == previous && equal_pairs++ == 0)
-                first_equal = k;
-            if (!large_reported && value > kLargestSafeValue) {
-                large_reported = true;
-                warn(too_large(spelled(entries[k])));
-            }
-            previous = value;
+            if (k > 0 && value < value_of(entries[k - 1].value))
+                decreases.push_back(k);
+            if (k > 0 && value == value_of(entries[k - 1].value))
+                repeats.push_back(k);
+            if (!first_large && value > kLargestSafeValue)
+                first_large = k;
         }
-        if (equal_pairs > 0) {
-            const QString more = equal_pairs > 1
-                                     ? QStringLiteral(" (%1 such pairs in all)").arg(equal_pairs)
-                                     : QString();
+        if (decreases.size() == 1) {
+            const std::size_t k = decreases.front();
+            fail(QStringLiteral("%1 is less than the level before (%2)")
+                     .arg(spelled(entries[k]), text_of(entries[k - 1].value)));
+        } else if (decreases.size() > 1) {
+            fail(QStringLiteral("%1: %2 entries are below the level before: %3")
+                     .arg(key, QString::number(decreases.size()),
+                          first_indices(entries, decreases)));
+        }
+        if (repeats.size() == 1) {
+            const std::size_t k = repeats.front();
             // Entry k is the experience for level k + 2.
-            warn(QStringLiteral("%1 and %2 are both %3: level %4 is passed at once; a typo?%5")
-                     .arg(entry_name(entries[first_equal - 1].index),
-                          entry_name(entries[first_equal].index),
-                          text_of(entries[first_equal].value))
-                     .arg(first_equal + 1)
-                     .arg(more));
+            warn(QStringLiteral("%1 and %2 are both %3: level %4 is passed at once; a typo?")
+                     .arg(entry_name(entries[k - 1].index), entry_name(entries[k].index),
+                          text_of(entries[k].value), QString::number(k + 1)));
+        } else if (repeats.size() > 1) {
+            warn(QStringLiteral("%1: %2 entries equal the level before: %3")
+                     .arg(key, QString::number(repeats.size()), first_indices(entries, repeats)));
         }
+        if (first_large)
+            warn(too_large(spelled(entries[*first_large])));
     }
 
     std::optional<double> value_line(std::string_view text, std::string_view name)
