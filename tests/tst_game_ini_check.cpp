@@ -128,14 +128,31 @@ private slots:
             kHeader + ramp({1, 2}) + ramp({1}) + engram_lines(5),
             "7: warning: 5 OverridePlayerLevelEngramPoints lines for a player ramp of 3 levels: "
             "lines 7 to 8 are unused");
-        row("player cap below the top",
+        row("player cap below the ramp's first value",
             kHeader + ramp({5, 20, 40}) + "OverrideMaxExperiencePointsPlayer=1\r\n",
-            "3: error: OverrideMaxExperiencePointsPlayer=1 is below the player ramp's last value "
-            "(40): level 1 of 4 is the highest reachable");
+            "3: error: OverrideMaxExperiencePointsPlayer=1 is below the player ramp's first value "
+            "(5): no level can be gained");
         row("creature cap one point below the top",
             kHeader + "OverrideMaxExperiencePointsDino=39\r\n" + ramp({5}) + ramp({5, 20, 40}),
             "2: error: OverrideMaxExperiencePointsDino=39 is below the creature ramp's last value "
             "(40): level 3 of 4 is the highest reachable");
+        row("player cap without a ramp line",
+            kHeader + "OverrideMaxExperiencePointsPlayer=6473537\r\n",
+            "2: error: OverrideMaxExperiencePointsPlayer=6473537 is below the game's stock player "
+            "ramp's last value (6473538): level 114 of 115 is the highest reachable");
+        row("caps too small for any level without ramp lines",
+            kHeader +
+                "OverrideMaxExperiencePointsPlayer=4\r\nOverrideMaxExperiencePointsDino=9\r\n",
+            "2: error: OverrideMaxExperiencePointsPlayer=4 is below the game's stock player "
+            "ramp's first value (5): no level can be gained\n3: error: "
+            "OverrideMaxExperiencePointsDino=9 is below the game's stock creature ramp's first "
+            "value (10): no level can be gained");
+        // A ramp line that does not parse still replaces the stock ramp.
+        row("caps with broken ramp lines",
+            kHeader + QByteArray("LevelExperienceRampOverrides=()\r\n").repeated(2) +
+                "OverrideMaxExperiencePointsPlayer=4\r\nOverrideMaxExperiencePointsDino=9\r\n",
+            "2: error: LevelExperienceRampOverrides has no entries\n3: error: "
+            "LevelExperienceRampOverrides has no entries");
         row("near-miss key, two letters", kHeader + "+OverridePlayrLevelEngramPoint=3\r\n",
             "2: warning: OverridePlayrLevelEngramPoint is no key the game reads; did you mean "
             "OverridePlayerLevelEngramPoints?");

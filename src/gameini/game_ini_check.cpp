@@ -4,6 +4,7 @@
 #include "gameini/game_ini_check.h"
 
 #include "gameini/ini_lines.h"
+#include "output/written_values.h"
 
 #include <QStringList>
 #include <QVector>
@@ -18,6 +19,8 @@ namespace {
 constexpr int kLongestLine = 65535;
 // Servers are reported to misbehave above the largest 32-bit signed number.
 constexpr double kLargestSafeValue = 2147483647.0;
+// The experience of a creature's first level in the game's own creature ramp.
+constexpr double kStockCreatureFirstValue = 10;
 
 const QString kSection = QString::fromLatin1(GameIniNames::kSectionHeader);
 
@@ -453,25 +456,52 @@ private:
         }
     }
 
-    // A cap below the ramp's last value leaves the levels above it out of reach.
+    // A cap below the first value of the ramp in force lets no level be gained, one below its
+    // last value leaves the levels above it out of reach. Without a ramp line the game's stock
+    // ramps are in force.
     void check_cap(const Cap &cap)
     {
-        const auto &ramp = ramps[cap.key == LevelKey::PlayerCap ? 0 : 1];
-        if (!ramp || !cap.value || *cap.value <= 0 || *cap.value >= ramp->values.back())
+        if (!cap.value || *cap.value <= 0)
+            return;
+        const bool player = cap.key == LevelKey::PlayerCap;
+        const std::optional<ReadRamp> &own = ramps[player ? 0 : 1];
+        const std::vector<double> *values = nullptr;
+        QString ramp;
+        if (own) {
+            values = &own->values;
+            ramp = player ? QStringLiteral("the player ramp") : QStringLiteral("the creature ramp");
+        } else if (player && ramp_lines == 0) {
+            static const std::vector<double> stock(stock_xp_table().begin(),
+                                                   stock_xp_table().end());
+            values = &stock;
+            ramp = QStringLiteral("the game's stock player ramp");
+        }
+        const QString spelled =
+            QStringLiteral("%1=%2").arg(cap.name, QString::number(*cap.value, 'f', 0));
+        number = cap.line;
+        const auto no_level = [&](const QString &which, double first) {
+            fail(QStringLiteral("%1 is below %2's first value (%3): no level can be gained")
+                     .arg(spelled, which, QString::number(first, 'f', 0)));
+        };
+        if (!values) {
+            if (!player && ramp_lines < 2 && *cap.value < kStockCreatureFirstValue)
+                no_level(QStringLiteral("the game's stock creature ramp"),
+                         kStockCreatureFirstValue);
+            return;
+        }
+        if (*cap.value < values->front()) {
+            no_level(ramp, values->front());
+            return;
+        }
+        if (*cap.value >= values->back())
             return;
         // Entry k is the experience for level k + 2.
         const auto reachable =
-            std::upper_bound(ramp->values.begin(), ramp->values.end(), *cap.value) -
-            ramp->values.begin() + 1;
-        number = cap.line;
-        fail(QStringLiteral("%1=%2 is below the %3 ramp's last value (%4): level %5 of %6 is the "
-                            "highest reachable")
-                 .arg(cap.name, QString::number(*cap.value, 'f', 0),
-                      cap.key == LevelKey::PlayerCap ? QStringLiteral("player")
-                                                     : QStringLiteral("creature"),
-                      QString::number(ramp->values.back(), 'f', 0))
-                 .arg(reachable)
-                 .arg(ramp->entries + 1));
+            std::upper_bound(values->begin(), values->end(), *cap.value) - values->begin() + 1;
+        fail(QStringLiteral("%1 is below %2's last value (%3): level %4 of %5 is the highest "
+                            "reachable")
+                 .arg(spelled, ramp, QString::number(values->back(), 'f', 0),
+                      QString::number(reachable), QString::number(values->size() + 1)));
     }
 
     struct ReadRamp {
