@@ -153,6 +153,15 @@ private slots:
                 "OverrideMaxExperiencePointsPlayer=4\r\nOverrideMaxExperiencePointsDino=9\r\n",
             "2: error: LevelExperienceRampOverrides has no entries\n3: error: "
             "LevelExperienceRampOverrides has no entries");
+        // Array lines, structures and engram lines are repeated by design.
+        row("a setting given with different values",
+            kHeader +
+                "OverrideMaxExperiencePointsDino=100\r\nA=1\r\n"
+                "overridemaxexperiencepointsdino=200\r\nOverrideMaxExperiencePointsDino=300\r\n"
+                "A=1\r\n+B=1\r\n+B=2\r\n-B=3\r\nC=(X=1)\r\nC=(X=2)\r\n" +
+                engram_lines(1) + "OverridePlayerLevelEngramPoints=2\r\n[Other]\r\nA=2\r\n",
+            "2: warning: OverrideMaxExperiencePointsDino is given 3 times with different values: "
+            "line 2 (100), line 4 (200), line 5 (300); the game reads only one of them");
         row("near-miss key, two letters", kHeader + "+OverridePlayrLevelEngramPoint=3\r\n",
             "2: warning: OverridePlayrLevelEngramPoint is no key the game reads; did you mean "
             "OverridePlayerLevelEngramPoints?");
@@ -164,7 +173,7 @@ private slots:
             "not from Game.ini");
         // 65535 characters are still fine.
         row("line too long",
-            kHeader + "Motd=" + QByteArray(65531, 'x') + "\r\nMotd=" + QByteArray(65530, 'x'),
+            kHeader + "Motd=" + QByteArray(65531, 'x') + "\r\nNote=" + QByteArray(65530, 'x'),
             "2: warning: line is 65536 characters long; some hosting panels cut lines after "
             "65535");
         row("lone CR line ends",

@@ -10,6 +10,7 @@
 #include <QVector>
 
 #include <algorithm>
+#include <map>
 #include <optional>
 #include <utility>
 
@@ -216,6 +217,8 @@ public:
         if (!is_setting(text))
             return; // comments and other lines the game ignores
         check_ascii(text);
+        if (section == SectionKind::Level)
+            note_value(text);
         const LevelKey key = level_key(text);
         const std::string_view name = setting_key(text);
         if (key == LevelKey::None) {
@@ -254,6 +257,7 @@ public:
         check_engram_count();
         for (const Cap &cap : caps)
             check_cap(cap);
+        check_repeated_settings();
         std::stable_sort(problems.begin(), problems.end(),
                          [](const IniProblem &a, const IniProblem &b) { return a.line < b.line; });
     }
@@ -264,6 +268,12 @@ private:
         LevelKey key;
         QString name;
         std::optional<double> value;
+    };
+
+    struct Given {
+        int line;
+        QString key;
+        QString value;
     };
 
     void fail(const QString &message) { problems.push_back({number, IniProblem::Error, message}); }
@@ -318,6 +328,42 @@ private:
                             "misread it")
                  .arg(character)
                  .arg(column + 1));
+    }
+
+    // Settings of the level section by key, to find one given with different values. Left
+    // out are the keys repeated by design: ramp and engram lines, array lines ("+Key",
+    // "-Key") and structures ("Key=(...)").
+    void note_value(std::string_view text)
+    {
+        const std::string_view written = trimmed(text.substr(0, text.find('=')));
+        const std::string_view value = setting_value(text);
+        const LevelKey key = level_key(text);
+        if (written.empty() || written.front() == '+' || written.front() == '-' ||
+            key == LevelKey::Ramp || key == LevelKey::Engram ||
+            (!value.empty() && value.front() == '('))
+            return;
+        const std::string_view name = setting_key(text);
+        given[to_bytes(name).toLower()].push_back({number, text_of(name), text_of(value)});
+    }
+
+    void check_repeated_settings()
+    {
+        for (const auto &key : given) {
+            const std::vector<Given> &lines = key.second;
+            if (std::all_of(lines.begin(), lines.end(), [&lines](const Given &line) {
+                    return line.value == lines.front().value;
+                }))
+                continue;
+            QStringList listed;
+            for (const Given &line : lines)
+                listed
+                    << QStringLiteral("line %1 (%2)").arg(QString::number(line.line), line.value);
+            number = lines.front().line;
+            warn(QStringLiteral("%1 is given %2 times with different values: %3; the game reads "
+                                "only one of them")
+                     .arg(lines.front().key, QString::number(lines.size()),
+                          listed.join(QStringLiteral(", "))));
+        }
     }
 
     void ramp_line(std::string_view text, std::string_view name)
@@ -518,6 +564,7 @@ private:
     std::vector<int> engram_lines;    // their line numbers
     std::vector<Cap> caps;
     bool engrams_unlocked = false;
+    std::map<QByteArray, std::vector<Given>> given; // by key in lower case
 };
 
 } // namespace
