@@ -121,6 +121,16 @@ private slots:
             "players and the second for creatures and ignores this one\n5: warning: another "
             "LevelExperienceRampOverrides line; the game reads the first for players and the "
             "second for creatures and ignores this one");
+        row("ramp continued on the lines after it",
+            kHeader + "LevelExperienceRampOverrides=(\r\n  ExperiencePointsForLevel[0]=5,\r\n"
+                      "ExperiencePointsForLevel[1]=6,ExperiencePointsForLevel[2]=7)\r\n"
+                      "LevelExperienceRampOverrides=(ExperiencePointsForLevel[0]=5,\r\n"
+                      "\tExperiencePointsForLevel[1]=6\r\nA=1\r\n",
+            "2: error: LevelExperienceRampOverrides does not parse at column 31: expected \")\"; "
+            "the game reads only this line: the ramp continues on lines 3-4, which the game "
+            "ignores\n5: error: LevelExperienceRampOverrides does not parse at column 61: "
+            "expected \")\"; the game reads only this line: the ramp continues on line 6, which "
+            "the game ignores");
         row("fewer engram lines than levels", kHeader + ramp({1, 2, 3, 4}) + engram_lines(2),
             "3: warning: 2 OverridePlayerLevelEngramPoints lines for a player ramp of 5 levels: "
             "levels 3 to 5 get no override");

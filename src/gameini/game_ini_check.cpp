@@ -205,6 +205,17 @@ public:
     void line(const IniLine &at, std::string_view text)
     {
         number = at.number;
+        if (open_ramp) {
+            if (is_ramp_continuation(text)) {
+                open_ramp->continued_from =
+                    open_ramp->continued_from ? open_ramp->continued_from : number;
+                open_ramp->continued_to = number;
+                if (trimmed(text).back() == ')')
+                    report_open_ramp();
+                return;
+            }
+            report_open_ramp();
+        }
         if (text.size() > kLongestLine)
             warn(QStringLiteral("line is %1 characters long; some hosting panels cut lines "
                                 "after %2")
@@ -254,6 +265,8 @@ public:
     // Problems that need the whole file.
     void finish()
     {
+        if (open_ramp)
+            report_open_ramp();
         check_engram_count();
         for (const Cap &cap : caps)
             check_cap(cap);
@@ -268,6 +281,15 @@ private:
         LevelKey key;
         QString name;
         std::optional<double> value;
+    };
+
+    // A ramp line opened with "(" and not closed; whether lines after it continue it decides
+    // its error.
+    struct OpenRamp {
+        int line;
+        QString message;
+        int continued_from = 0;
+        int continued_to = 0;
     };
 
     struct Given {
@@ -366,6 +388,23 @@ private:
         }
     }
 
+    void report_open_ramp()
+    {
+        QString message = open_ramp->message;
+        if (open_ramp->continued_from > 0) {
+            const QString lines = open_ramp->continued_from == open_ramp->continued_to
+                                      ? QStringLiteral("line %1").arg(open_ramp->continued_from)
+                                      : QStringLiteral("lines %1-%2")
+                                            .arg(open_ramp->continued_from)
+                                            .arg(open_ramp->continued_to);
+            message += QStringLiteral("; the game reads only this line: the ramp continues on %1, "
+                                      "which the game ignores")
+                           .arg(lines);
+        }
+        problems.push_back({open_ramp->line, IniProblem::Error, message});
+        open_ramp.reset();
+    }
+
     void ramp_line(std::string_view text, std::string_view name)
     {
         ++ramp_lines;
@@ -377,7 +416,14 @@ private:
                           key));
         Ramp ramp = read_ramp(text);
         if (ramp.broken == 1) {
-            fail(QStringLiteral("%1 does not parse %2").arg(key, ramp.first_fault));
+            const QString message =
+                QStringLiteral("%1 does not parse %2").arg(key, ramp.first_fault);
+            const std::string_view value = setting_value(text);
+            // Its entries may go on over the lines after it.
+            if (!value.empty() && value.front() == '(' && value.find(')') == std::string_view::npos)
+                open_ramp = OpenRamp{number, message};
+            else
+                fail(message);
         } else if (ramp.broken > 1) {
             fail(QStringLiteral("%1 has %2 entries that do not parse, the first %3")
                      .arg(key)
@@ -564,6 +610,7 @@ private:
     std::vector<int> engram_lines;    // their line numbers
     std::vector<Cap> caps;
     bool engrams_unlocked = false;
+    std::optional<OpenRamp> open_ramp;
     std::map<QByteArray, std::vector<Given>> given; // by key in lower case
 };
 
