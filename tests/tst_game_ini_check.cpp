@@ -172,6 +172,30 @@ private slots:
                 engram_lines(1) + "OverridePlayerLevelEngramPoints=2\r\n[Other]\r\nA=2\r\n",
             "2: warning: OverrideMaxExperiencePointsDino is given 3 times with different values: "
             "line 2 (100), line 4 (200), line 5 (300); the game reads only one of them");
+        // Values are read up to the invisible characters after them.
+        row("invisible and look-alike characters",
+            kHeader + "OverrideMaxExperiencePointsDino=5\xEF\xBB\xBF\r\n"
+                      "OverridePlayerLevelEngramPoints=\xEF\xBC\x91\r\n"
+                      "Motd=a\xC2\xA0"
+                      "b\xC3\xBC\xE2\x80\x8B\r\n"
+                      "LevelExperienceRampOverrides=(ExperiencePointsForLevel[0]=5\xE2\x80\x8B)\r\n"
+                      "Motd2=\xD9\xA3\r\n",
+            "2: warning: invisible character U+FEFF (zero-width no-break space) at column 34 of a "
+            "setting; some servers misread it\n"
+            "2: error: OverrideMaxExperiencePointsDino=5 is below the game's stock creature "
+            "ramp's first value (10): no level can be gained\n"
+            "3: warning: look-alike character U+FF11 (digit 1) at column 33 of a setting; only "
+            "the digits 0-9 are read as numbers\n"
+            "3: error: OverridePlayerLevelEngramPoints does not parse: expected a whole number "
+            "after \"=\"\n"
+            "4: warning: look-alike character U+00A0 (no-break space) at column 7 of a setting; "
+            "some servers misread it\n"
+            "4: warning: non-ASCII character (U+00FC) at column 10 of a setting; some servers "
+            "misread it\n"
+            "5: warning: invisible character U+200B (zero-width space) at column 60 of a "
+            "setting; some servers misread it\n"
+            "6: warning: look-alike character U+0663 (digit 3) at column 7 of a setting; only the "
+            "digits 0-9 are read as numbers");
         row("near-miss key, two letters", kHeader + "+OverridePlayrLevelEngramPoint=3\r\n",
             "2: warning: OverridePlayrLevelEngramPoint is no key the game reads; did you mean "
             "OverridePlayerLevelEngramPoints?");

@@ -169,7 +169,7 @@ Ramp read_ramp(std::string_view line)
             entry.remove_prefix(1);
             ++offset;
         }
-        entry = trimmed(entry);
+        entry = without_trailing_invisibles(entry);
         Entry read{};
         if (const auto failure = read_entry(entry, read))
             fault(offset + failure->first, failure->second);
@@ -189,6 +189,39 @@ QString first_indices(const std::vector<Entry> &entries, const std::vector<std::
     if (which.size() > 3)
         listed << QStringLiteral("\u2026");
     return listed.join(QStringLiteral(", "));
+}
+
+// A warning for a character that looks like nothing, a space or a digit but is none that
+// the game reads as such; empty for other characters.
+QString look_alike(uint code, int column)
+{
+    struct Named {
+        uint code;
+        const char *kind;
+        const char *name;
+    };
+    static const Named kNamed[] = {{0xFEFF, "invisible", "zero-width no-break space"},
+                                   {0x200B, "invisible", "zero-width space"},
+                                   {0x200C, "invisible", "zero-width non-joiner"},
+                                   {0x200D, "invisible", "zero-width joiner"},
+                                   {0x2060, "invisible", "word joiner"},
+                                   {0x00A0, "look-alike", "no-break space"},
+                                   {0x2007, "look-alike", "figure space"},
+                                   {0x202F, "look-alike", "narrow no-break space"}};
+    const auto message = [code, column](const char *kind, const QString &name, const char *effect) {
+        return QStringLiteral("%1 character U+%2 (%3) at column %4 of a setting; %5")
+            .arg(QLatin1String(kind),
+                 QStringLiteral("%1").arg(code, 4, 16, QLatin1Char('0')).toUpper(), name,
+                 QString::number(column), QLatin1String(effect));
+    };
+    for (const Named &named : kNamed) {
+        if (named.code == code)
+            return message(named.kind, QLatin1String(named.name), "some servers misread it");
+    }
+    if (code >= 0x80 && QChar::isDigit(code))
+        return message("look-alike", QStringLiteral("digit %1").arg(QChar::digitValue(code)),
+                       "only the digits 0-9 are read as numbers");
+    return {};
 }
 
 QString too_large(const QString &entry)
@@ -227,7 +260,7 @@ public:
         }
         if (!is_setting(text))
             return; // comments and other lines the game ignores
-        check_ascii(text);
+        check_characters(text);
         if (section == SectionKind::Level)
             note_value(text);
         const LevelKey key = level_key(text);
@@ -334,22 +367,44 @@ private:
         }
     }
 
-    void check_ascii(std::string_view text)
+    // The first invisible or look-alike character of a setting and its first other non-ASCII
+    // character.
+    void check_characters(std::string_view text)
     {
-        const auto found = std::find_if(text.begin(), text.end(),
-                                        [](char c) { return static_cast<uchar>(c) >= 0x80; });
-        if (found == text.end())
-            return;
-        const int column = static_cast<int>(found - text.begin());
-        const uint code = text_of(text.substr(size_t(column), 4)).toUcs4().value(0);
-        const QString character =
-            code != QChar::ReplacementCharacter
-                ? QStringLiteral("U+%1").arg(code, 4, 16, QLatin1Char('0')).toUpper()
-                : QStringLiteral("byte 0x%1").arg(uchar(*found), 2, 16, QLatin1Char('0'));
-        warn(QStringLiteral("non-ASCII character (%1) at column %2 of a setting; some servers "
-                            "misread it")
-                 .arg(character)
-                 .arg(column + 1));
+        bool look_alike_seen = false;
+        bool other_seen = false;
+        for (size_t at = 0; at < text.size() && !(look_alike_seen && other_seen);) {
+            const uchar lead = static_cast<uchar>(text[at]);
+            if (lead < 0x80) {
+                ++at;
+                continue;
+            }
+            const size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+            // Qt's decoder drops a U+FEFF at the start of a text.
+            const std::string_view sequence = text.substr(at, length);
+            const uint code =
+                sequence == "\xEF\xBB\xBF" ? 0xFEFF : text_of(sequence).toUcs4().value(0);
+            const int column = int(at) + 1;
+            at += code == QChar::ReplacementCharacter ? 1 : length;
+            const QString message = look_alike(code, column);
+            if (!message.isEmpty()) {
+                if (!look_alike_seen)
+                    warn(message);
+                look_alike_seen = true;
+                continue;
+            }
+            if (other_seen)
+                continue;
+            other_seen = true;
+            const QString character =
+                code != QChar::ReplacementCharacter
+                    ? QStringLiteral("U+%1").arg(code, 4, 16, QLatin1Char('0')).toUpper()
+                    : QStringLiteral("byte 0x%1").arg(lead, 2, 16, QLatin1Char('0'));
+            warn(QStringLiteral("non-ASCII character (%1) at column %2 of a setting; some "
+                                "servers misread it")
+                     .arg(character)
+                     .arg(column));
+        }
     }
 
     // Settings of the level section by key, to find one given with different values. Left
@@ -358,7 +413,7 @@ private:
     void note_value(std::string_view text)
     {
         const std::string_view written = trimmed(text.substr(0, text.find('=')));
-        const std::string_view value = setting_value(text);
+        const std::string_view value = without_trailing_invisibles(setting_value(text));
         const LevelKey key = level_key(text);
         if (written.empty() || written.front() == '+' || written.front() == '-' ||
             key == LevelKey::Ramp || key == LevelKey::Engram ||
@@ -507,7 +562,7 @@ private:
 
     std::optional<double> value_line(std::string_view text, std::string_view name)
     {
-        const std::string_view value = setting_value(text);
+        const std::string_view value = without_trailing_invisibles(setting_value(text));
         if (value.empty() || number_at(value, false).size() != value.size()) {
             fail(QStringLiteral("%1 does not parse: expected a whole number after \"=\"")
                      .arg(text_of(name)));

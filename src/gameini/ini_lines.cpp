@@ -179,6 +179,11 @@ bool near_miss(std::string_view typed, std::string_view name)
 
 namespace {
 
+// U+FEFF, U+200B, U+200C, U+200D, U+2060, U+00A0, U+2007 and U+202F in UTF-8.
+constexpr std::string_view kInvisibles[] = {"\xEF\xBB\xBF", "\xE2\x80\x8B", "\xE2\x80\x8C",
+                                            "\xE2\x80\x8D", "\xE2\x81\xA0", "\xC2\xA0",
+                                            "\xE2\x80\x87", "\xE2\x80\xAF"};
+
 bool is_ascii_digit(char c)
 {
     return c >= '0' && c <= '9';
@@ -212,4 +217,20 @@ bool is_ramp_continuation(std::string_view line)
         rest = trimmed(rest.substr(end + 1));
     }
     return true;
+}
+
+std::string_view without_trailing_invisibles(std::string_view value)
+{
+    for (;;) {
+        while (!value.empty() && is_blank(value.back()))
+            value.remove_suffix(1);
+        const auto found = std::find_if(
+            std::begin(kInvisibles), std::end(kInvisibles), [value](std::string_view invisible) {
+                return value.size() >= invisible.size() &&
+                       value.substr(value.size() - invisible.size()) == invisible;
+            });
+        if (found == std::end(kInvisibles))
+            return value;
+        value.remove_suffix(found->size());
+    }
 }

@@ -72,3 +72,7 @@ QByteArray to_bytes(std::string_view text);
 // or without a trailing "," or ")"): the rest of a ramp someone spread over several lines.
 // The game reads a setting from its own line only and ignores these.
 bool is_ramp_continuation(std::string_view line);
+
+// A value without the invisible characters (zero-width spaces and joiners, U+FEFF, no-break
+// spaces) and blanks at its end: the game reads "750000" and a zero-width space as 750000.
+std::string_view without_trailing_invisibles(std::string_view value);
