@@ -4,10 +4,13 @@
 #include "gameini/game_ini_check.h"
 
 #include "gameini/ini_lines.h"
+#include "output/written_values.h"
 
+#include <QStringList>
 #include <QVector>
 
 #include <algorithm>
+#include <map>
 #include <optional>
 #include <utility>
 
@@ -17,6 +20,8 @@ namespace {
 constexpr int kLongestLine = 65535;
 // Servers are reported to misbehave above the largest 32-bit signed number.
 constexpr double kLargestSafeValue = 2147483647.0;
+// The experience of a creature's first level in the game's own creature ramp.
+constexpr double kStockCreatureFirstValue = 10;
 
 const QString kSection = QString::fromLatin1(GameIniNames::kSectionHeader);
 
@@ -164,7 +169,7 @@ Ramp read_ramp(std::string_view line)
             entry.remove_prefix(1);
             ++offset;
         }
-        entry = trimmed(entry);
+        entry = without_trailing_invisibles(entry);
         Entry read{};
         if (const auto failure = read_entry(entry, read))
             fault(offset + failure->first, failure->second);
@@ -173,6 +178,50 @@ Ramp read_ramp(std::string_view line)
         from = to + 1;
     }
     return ramp;
+}
+
+// The indices of up to three entries, "[4], [9], [12], …" for more.
+QString first_indices(const std::vector<Entry> &entries, const std::vector<std::size_t> &which)
+{
+    QStringList listed;
+    for (std::size_t k = 0; k < which.size() && k < 3; ++k)
+        listed << QStringLiteral("[%1]").arg(entries[which[k]].index);
+    if (which.size() > 3)
+        listed << QStringLiteral("\u2026");
+    return listed.join(QStringLiteral(", "));
+}
+
+// A warning for a character that looks like nothing, a space or a digit but is none that
+// the game reads as such; empty for other characters.
+QString look_alike(uint code, int column)
+{
+    struct Named {
+        uint code;
+        const char *kind;
+        const char *name;
+    };
+    static const Named kNamed[] = {{0xFEFF, "invisible", "zero-width no-break space"},
+                                   {0x200B, "invisible", "zero-width space"},
+                                   {0x200C, "invisible", "zero-width non-joiner"},
+                                   {0x200D, "invisible", "zero-width joiner"},
+                                   {0x2060, "invisible", "word joiner"},
+                                   {0x00A0, "look-alike", "no-break space"},
+                                   {0x2007, "look-alike", "figure space"},
+                                   {0x202F, "look-alike", "narrow no-break space"}};
+    const auto message = [code, column](const char *kind, const QString &name, const char *effect) {
+        return QStringLiteral("%1 character U+%2 (%3) at column %4 of a setting; %5")
+            .arg(QLatin1String(kind),
+                 QStringLiteral("%1").arg(code, 4, 16, QLatin1Char('0')).toUpper(), name,
+                 QString::number(column), QLatin1String(effect));
+    };
+    for (const Named &named : kNamed) {
+        if (named.code == code)
+            return message(named.kind, QLatin1String(named.name), "some servers misread it");
+    }
+    if (code >= 0x80 && QChar::isDigit(code))
+        return message("look-alike", QStringLiteral("digit %1").arg(QChar::digitValue(code)),
+                       "only the digits 0-9 are read as numbers");
+    return {};
 }
 
 QString too_large(const QString &entry)
@@ -189,6 +238,17 @@ public:
     void line(const IniLine &at, std::string_view text)
     {
         number = at.number;
+        if (open_ramp) {
+            if (is_ramp_continuation(text)) {
+                open_ramp->continued_from =
+                    open_ramp->continued_from ? open_ramp->continued_from : number;
+                open_ramp->continued_to = number;
+                if (trimmed(text).back() == ')')
+                    report_open_ramp();
+                return;
+            }
+            report_open_ramp();
+        }
         if (text.size() > kLongestLine)
             warn(QStringLiteral("line is %1 characters long; some hosting panels cut lines "
                                 "after %2")
@@ -200,7 +260,9 @@ public:
         }
         if (!is_setting(text))
             return; // comments and other lines the game ignores
-        check_ascii(text);
+        check_characters(text);
+        if (section == SectionKind::Level)
+            note_value(text);
         const LevelKey key = level_key(text);
         const std::string_view name = setting_key(text);
         if (key == LevelKey::None) {
@@ -236,9 +298,12 @@ public:
     // Problems that need the whole file.
     void finish()
     {
+        if (open_ramp)
+            report_open_ramp();
         check_engram_count();
         for (const Cap &cap : caps)
             check_cap(cap);
+        check_repeated_settings();
         std::stable_sort(problems.begin(), problems.end(),
                          [](const IniProblem &a, const IniProblem &b) { return a.line < b.line; });
     }
@@ -249,6 +314,21 @@ private:
         LevelKey key;
         QString name;
         std::optional<double> value;
+    };
+
+    // A ramp line opened with "(" and not closed; whether lines after it continue it decides
+    // its error.
+    struct OpenRamp {
+        int line;
+        QString message;
+        int continued_from = 0;
+        int continued_to = 0;
+    };
+
+    struct Given {
+        int line;
+        QString key;
+        QString value;
     };
 
     void fail(const QString &message) { problems.push_back({number, IniProblem::Error, message}); }
@@ -287,35 +367,118 @@ private:
         }
     }
 
-    void check_ascii(std::string_view text)
+    // The first invisible or look-alike character of a setting and its first other non-ASCII
+    // character.
+    void check_characters(std::string_view text)
     {
-        const auto found = std::find_if(text.begin(), text.end(),
-                                        [](char c) { return static_cast<uchar>(c) >= 0x80; });
-        if (found == text.end())
+        bool look_alike_seen = false;
+        bool other_seen = false;
+        for (size_t at = 0; at < text.size() && !(look_alike_seen && other_seen);) {
+            const uchar lead = static_cast<uchar>(text[at]);
+            if (lead < 0x80) {
+                ++at;
+                continue;
+            }
+            const size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+            // Qt's decoder drops a U+FEFF at the start of a text.
+            const std::string_view sequence = text.substr(at, length);
+            const uint code =
+                sequence == "\xEF\xBB\xBF" ? 0xFEFF : text_of(sequence).toUcs4().value(0);
+            const int column = int(at) + 1;
+            at += code == QChar::ReplacementCharacter ? 1 : length;
+            const QString message = look_alike(code, column);
+            if (!message.isEmpty()) {
+                if (!look_alike_seen)
+                    warn(message);
+                look_alike_seen = true;
+                continue;
+            }
+            if (other_seen)
+                continue;
+            other_seen = true;
+            const QString character =
+                code != QChar::ReplacementCharacter
+                    ? QStringLiteral("U+%1").arg(code, 4, 16, QLatin1Char('0')).toUpper()
+                    : QStringLiteral("byte 0x%1").arg(lead, 2, 16, QLatin1Char('0'));
+            warn(QStringLiteral("non-ASCII character (%1) at column %2 of a setting; some "
+                                "servers misread it")
+                     .arg(character)
+                     .arg(column));
+        }
+    }
+
+    // Settings of the level section by key, to find one given with different values. Left
+    // out are the keys repeated by design: ramp and engram lines, array lines ("+Key",
+    // "-Key") and structures ("Key=(...)").
+    void note_value(std::string_view text)
+    {
+        const std::string_view written = trimmed(text.substr(0, text.find('=')));
+        const std::string_view value = without_trailing_invisibles(setting_value(text));
+        const LevelKey key = level_key(text);
+        if (written.empty() || written.front() == '+' || written.front() == '-' ||
+            key == LevelKey::Ramp || key == LevelKey::Engram ||
+            (!value.empty() && value.front() == '('))
             return;
-        const int column = static_cast<int>(found - text.begin());
-        const uint code = text_of(text.substr(size_t(column), 4)).toUcs4().value(0);
-        const QString character =
-            code != QChar::ReplacementCharacter
-                ? QStringLiteral("U+%1").arg(code, 4, 16, QLatin1Char('0')).toUpper()
-                : QStringLiteral("byte 0x%1").arg(uchar(*found), 2, 16, QLatin1Char('0'));
-        warn(QStringLiteral("non-ASCII character (%1) at column %2 of a setting; some servers "
-                            "misread it")
-                 .arg(character)
-                 .arg(column + 1));
+        const std::string_view name = setting_key(text);
+        given[to_bytes(name).toLower()].push_back({number, text_of(name), text_of(value)});
+    }
+
+    void check_repeated_settings()
+    {
+        for (const auto &key : given) {
+            const std::vector<Given> &lines = key.second;
+            if (std::all_of(lines.begin(), lines.end(), [&lines](const Given &line) {
+                    return line.value == lines.front().value;
+                }))
+                continue;
+            QStringList listed;
+            for (const Given &line : lines)
+                listed
+                    << QStringLiteral("line %1 (%2)").arg(QString::number(line.line), line.value);
+            number = lines.front().line;
+            warn(QStringLiteral("%1 is given %2 times with different values: %3; the game reads "
+                                "only one of them")
+                     .arg(lines.front().key, QString::number(lines.size()),
+                          listed.join(QStringLiteral(", "))));
+        }
+    }
+
+    void report_open_ramp()
+    {
+        QString message = open_ramp->message;
+        if (open_ramp->continued_from > 0) {
+            const QString lines = open_ramp->continued_from == open_ramp->continued_to
+                                      ? QStringLiteral("line %1").arg(open_ramp->continued_from)
+                                      : QStringLiteral("lines %1-%2")
+                                            .arg(open_ramp->continued_from)
+                                            .arg(open_ramp->continued_to);
+            message += QStringLiteral("; the game reads only this line: the ramp continues on %1, "
+                                      "which the game ignores")
+                           .arg(lines);
+        }
+        problems.push_back({open_ramp->line, IniProblem::Error, message});
+        open_ramp.reset();
     }
 
     void ramp_line(std::string_view text, std::string_view name)
     {
         ++ramp_lines;
         const QString key = text_of(name);
-        if (ramp_lines == 3)
-            fail(QStringLiteral("more than two %1 lines; the game reads the first for players "
-                                "and the second for creatures")
-                     .arg(key));
+        if (ramp_lines >= 3)
+            warn(QStringLiteral("%1 %2 line; the game reads the first for players and the second "
+                                "for creatures and ignores this one")
+                     .arg(ramp_lines == 3 ? QStringLiteral("a third") : QStringLiteral("another"),
+                          key));
         Ramp ramp = read_ramp(text);
         if (ramp.broken == 1) {
-            fail(QStringLiteral("%1 does not parse %2").arg(key, ramp.first_fault));
+            const QString message =
+                QStringLiteral("%1 does not parse %2").arg(key, ramp.first_fault);
+            const std::string_view value = setting_value(text);
+            // Its entries may go on over the lines after it.
+            if (!value.empty() && value.front() == '(' && value.find(')') == std::string_view::npos)
+                open_ramp = OpenRamp{number, message};
+            else
+                fail(message);
         } else if (ramp.broken > 1) {
             fail(QStringLiteral("%1 has %2 entries that do not parse, the first %3")
                      .arg(key)
@@ -324,7 +487,7 @@ private:
         } else if (ramp.entries.empty()) {
             fail(QStringLiteral("%1 has no entries").arg(key));
         } else if (check_indices(ramp.entries)) {
-            check_values(ramp.entries);
+            check_values(key, ramp.entries);
             if (ramp_lines <= 2)
                 ramps[ramp_lines - 1] = ReadRamp{int(ramp.entries.size()), values(ramp.entries)};
         }
@@ -357,49 +520,49 @@ private:
         return true;
     }
 
-    void check_values(const std::vector<Entry> &entries)
+    void check_values(const QString &key, const std::vector<Entry> &entries)
     {
         const auto spelled = [](const Entry &entry) {
             return QStringLiteral("%1=%2").arg(entry_name(entry.index), text_of(entry.value));
         };
-        // The first decrease, equal pair and large value are reported, in line order.
-        bool decrease_reported = false;
-        bool large_reported = false;
-        int equal_pairs = 0;
-        std::size_t first_equal = 0;
-        double previous = 0;
+        std::vector<std::size_t> decreases;
+        std::vector<std::size_t> repeats;
+        std::optional<std::size_t> first_large;
         for (std::size_t k = 0; k < entries.size(); ++k) {
             const double value = value_of(entries[k].value);
-            if (k > 0 && !decrease_reported && value < previous) {
-                decrease_reported = true;
-                fail(QStringLiteral("%1 is less than the level before (%2)")
-                         .arg(spelled(entries[k]), text_of(entries[k - 1].value)));
-            }
-            if (k > 0 && value == previous && equal_pairs++ == 0)
-                first_equal = k;
-            if (!large_reported && value > kLargestSafeValue) {
-                large_reported = true;
-                warn(too_large(spelled(entries[k])));
-            }
-            previous = value;
+            if (k > 0 && value < value_of(entries[k - 1].value))
+                decreases.push_back(k);
+            if (k > 0 && value == value_of(entries[k - 1].value))
+                repeats.push_back(k);
+            if (!first_large && value > kLargestSafeValue)
+                first_large = k;
         }
-        if (equal_pairs > 0) {
-            const QString more = equal_pairs > 1
-                                     ? QStringLiteral(" (%1 such pairs in all)").arg(equal_pairs)
-                                     : QString();
+        if (decreases.size() == 1) {
+            const std::size_t k = decreases.front();
+            fail(QStringLiteral("%1 is less than the level before (%2)")
+                     .arg(spelled(entries[k]), text_of(entries[k - 1].value)));
+        } else if (decreases.size() > 1) {
+            fail(QStringLiteral("%1: %2 entries are below the level before: %3")
+                     .arg(key, QString::number(decreases.size()),
+                          first_indices(entries, decreases)));
+        }
+        if (repeats.size() == 1) {
+            const std::size_t k = repeats.front();
             // Entry k is the experience for level k + 2.
-            warn(QStringLiteral("%1 and %2 are both %3: level %4 is passed at once; a typo?%5")
-                     .arg(entry_name(entries[first_equal - 1].index),
-                          entry_name(entries[first_equal].index),
-                          text_of(entries[first_equal].value))
-                     .arg(first_equal + 1)
-                     .arg(more));
+            warn(QStringLiteral("%1 and %2 are both %3: level %4 is passed at once; a typo?")
+                     .arg(entry_name(entries[k - 1].index), entry_name(entries[k].index),
+                          text_of(entries[k].value), QString::number(k + 1)));
+        } else if (repeats.size() > 1) {
+            warn(QStringLiteral("%1: %2 entries equal the level before: %3")
+                     .arg(key, QString::number(repeats.size()), first_indices(entries, repeats)));
         }
+        if (first_large)
+            warn(too_large(spelled(entries[*first_large])));
     }
 
     std::optional<double> value_line(std::string_view text, std::string_view name)
     {
-        const std::string_view value = setting_value(text);
+        const std::string_view value = without_trailing_invisibles(setting_value(text));
         if (value.empty() || number_at(value, false).size() != value.size()) {
             fail(QStringLiteral("%1 does not parse: expected a whole number after \"=\"")
                      .arg(text_of(name)));
@@ -440,25 +603,52 @@ private:
         }
     }
 
-    // A cap below the ramp's last value leaves the levels above it out of reach.
+    // A cap below the first value of the ramp in force lets no level be gained, one below its
+    // last value leaves the levels above it out of reach. Without a ramp line the game's stock
+    // ramps are in force.
     void check_cap(const Cap &cap)
     {
-        const auto &ramp = ramps[cap.key == LevelKey::PlayerCap ? 0 : 1];
-        if (!ramp || !cap.value || *cap.value <= 0 || *cap.value >= ramp->values.back())
+        if (!cap.value || *cap.value <= 0)
+            return;
+        const bool player = cap.key == LevelKey::PlayerCap;
+        const std::optional<ReadRamp> &own = ramps[player ? 0 : 1];
+        const std::vector<double> *values = nullptr;
+        QString ramp;
+        if (own) {
+            values = &own->values;
+            ramp = player ? QStringLiteral("the player ramp") : QStringLiteral("the creature ramp");
+        } else if (player && ramp_lines == 0) {
+            static const std::vector<double> stock(stock_xp_table().begin(),
+                                                   stock_xp_table().end());
+            values = &stock;
+            ramp = QStringLiteral("the game's stock player ramp");
+        }
+        const QString spelled =
+            QStringLiteral("%1=%2").arg(cap.name, QString::number(*cap.value, 'f', 0));
+        number = cap.line;
+        const auto no_level = [&](const QString &which, double first) {
+            fail(QStringLiteral("%1 is below %2's first value (%3): no level can be gained")
+                     .arg(spelled, which, QString::number(first, 'f', 0)));
+        };
+        if (!values) {
+            if (!player && ramp_lines < 2 && *cap.value < kStockCreatureFirstValue)
+                no_level(QStringLiteral("the game's stock creature ramp"),
+                         kStockCreatureFirstValue);
+            return;
+        }
+        if (*cap.value < values->front()) {
+            no_level(ramp, values->front());
+            return;
+        }
+        if (*cap.value >= values->back())
             return;
         // Entry k is the experience for level k + 2.
         const auto reachable =
-            std::upper_bound(ramp->values.begin(), ramp->values.end(), *cap.value) -
-            ramp->values.begin() + 1;
-        number = cap.line;
-        fail(QStringLiteral("%1=%2 is below the %3 ramp's last value (%4): level %5 of %6 is the "
-                            "highest reachable")
-                 .arg(cap.name, QString::number(*cap.value, 'f', 0),
-                      cap.key == LevelKey::PlayerCap ? QStringLiteral("player")
-                                                     : QStringLiteral("creature"),
-                      QString::number(ramp->values.back(), 'f', 0))
-                 .arg(reachable)
-                 .arg(ramp->entries + 1));
+            std::upper_bound(values->begin(), values->end(), *cap.value) - values->begin() + 1;
+        fail(QStringLiteral("%1 is below %2's last value (%3): level %4 of %5 is the highest "
+                            "reachable")
+                 .arg(spelled, ramp, QString::number(values->back(), 'f', 0),
+                      QString::number(reachable), QString::number(values->size() + 1)));
     }
 
     struct ReadRamp {
@@ -475,6 +665,8 @@ private:
     std::vector<int> engram_lines;    // their line numbers
     std::vector<Cap> caps;
     bool engrams_unlocked = false;
+    std::optional<OpenRamp> open_ramp;
+    std::map<QByteArray, std::vector<Given>> given; // by key in lower case
 };
 
 } // namespace

@@ -23,5 +23,7 @@ struct IniProblem {
 
 // Problems in line order in a Game.ini's UTF-8 text. Errors make the game misread the level
 // progression or leave levels out of reach; warnings are likely typos, settings in the wrong
-// file, and values and lengths that some servers and hosting panels mishandle.
+// file or given twice with different values, ramp lines the game ignores, invisible and
+// look-alike characters, and values and lengths that some servers and hosting panels
+// mishandle.
 std::vector<IniProblem> check_level_lines(const QByteArray &text);

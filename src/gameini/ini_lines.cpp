@@ -174,3 +174,63 @@ bool near_miss(std::string_view typed, std::string_view name)
     return length_difference <= kMost && foreign_characters(typed, name) <= kMost &&
            !same_name(typed, name) && spelling_distance(typed, name, kMost) <= kMost;
 }
+
+// Reading lines as the game reads them, past what editors and copied text leave in them.
+
+namespace {
+
+// U+FEFF, U+200B, U+200C, U+200D, U+2060, U+00A0, U+2007 and U+202F in UTF-8.
+constexpr std::string_view kInvisibles[] = {"\xEF\xBB\xBF", "\xE2\x80\x8B", "\xE2\x80\x8C",
+                                            "\xE2\x80\x8D", "\xE2\x81\xA0", "\xC2\xA0",
+                                            "\xE2\x80\x87", "\xE2\x80\xAF"};
+
+bool is_ascii_digit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+} // namespace
+
+bool is_ramp_continuation(std::string_view line)
+{
+    const std::string_view name(GameIniNames::kEntryName);
+    std::string_view rest = trimmed(line);
+    if (rest.empty())
+        return false;
+    // Entry by entry: name, "[", index, "]=", value, then "," or ")" or the end.
+    while (!rest.empty()) {
+        if (!same_name(rest.substr(0, name.size()), name) || rest.substr(name.size(), 1) != "[")
+            return false;
+        rest.remove_prefix(name.size() + 1);
+        const size_t digits =
+            size_t(std::find_if_not(rest.begin(), rest.end(), is_ascii_digit) - rest.begin());
+        if (digits == 0 || rest.substr(digits, 2) != "]=")
+            return false;
+        rest.remove_prefix(digits + 2);
+        const size_t end = rest.find_first_of(",)");
+        if (trimmed(rest.substr(0, end)).empty())
+            return false;
+        if (end == std::string_view::npos)
+            return true;
+        if (rest[end] == ')')
+            return trimmed(rest.substr(end + 1)).empty();
+        rest = trimmed(rest.substr(end + 1));
+    }
+    return true;
+}
+
+std::string_view without_trailing_invisibles(std::string_view value)
+{
+    for (;;) {
+        while (!value.empty() && is_blank(value.back()))
+            value.remove_suffix(1);
+        const auto found = std::find_if(
+            std::begin(kInvisibles), std::end(kInvisibles), [value](std::string_view invisible) {
+                return value.size() >= invisible.size() &&
+                       value.substr(value.size() - invisible.size()) == invisible;
+            });
+        if (found == std::end(kInvisibles))
+            return value;
+        value.remove_suffix(found->size());
+    }
+}

@@ -65,3 +65,14 @@ int spelling_distance(std::string_view a, std::string_view b, int most);
 bool near_miss(std::string_view typed, std::string_view name);
 
 QByteArray to_bytes(std::string_view text);
+
+// Reading lines as the game reads them, past what editors and copied text leave in them.
+
+// A line of ramp entries only ("  ExperiencePointsForLevel[3]=120," or several such, with
+// or without a trailing "," or ")"): the rest of a ramp someone spread over several lines.
+// The game reads a setting from its own line only and ignores these.
+bool is_ramp_continuation(std::string_view line);
+
+// A value without the invisible characters (zero-width spaces and joiners, U+FEFF, no-break
+// spaces) and blanks at its end: the game reads "750000" and a zero-width space as 750000.
+std::string_view without_trailing_invisibles(std::string_view value);
