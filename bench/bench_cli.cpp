@@ -7,6 +7,7 @@
 #include "gameini/game_ini_encoding.h"
 #include "gameini/game_ini_file.h"
 #include "gameini/game_ini_merge.h"
+#include "gameini/unified_diff.h"
 #include "output/game_ini_text.h"
 
 #include <QTemporaryDir>
@@ -87,6 +88,41 @@ void BM_Check64MiB(benchmark::State &state)
         benchmark::DoNotOptimize(check_level_lines(decode_game_ini(file)->text));
 }
 BENCHMARK(BM_Check64MiB)->Unit(benchmark::kMillisecond);
+
+// A 64 MiB file with a million scattered changes: a million level lines standing outside the
+// level section, each between settings lines, which the merge removes one by one.
+QByteArray file_of_a_million_changes()
+{
+    const QByteArray pair = "PerLevelStatsMultiplier_DinoTamed[1]=1.0\r\n"
+                            "OverridePlayerLevelEngramPoints=3\r\n";
+    const QByteArray progression = largest_game_ini();
+    return "[Other]\r\n" + pair.repeated(1000 * 1000) + "[Filler]\r\n" +
+           QByteArray("A=1\r\n").repeated(
+               (64 * 1024 * 1024 - progression.size() - 1000 * 1000 * pair.size()) / 5) +
+           progression;
+}
+
+// --merge-into on it, in memory, beside --diff on it: the diff follows the merge's edits, so
+// it costs about what the merge costs.
+void BM_MergeMillionChanges(benchmark::State &state)
+{
+    const QByteArray file = file_of_a_million_changes();
+    const GameIniChoices choices = largest_choices();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(merge_level_progression(file, choices));
+}
+BENCHMARK(BM_MergeMillionChanges)->Unit(benchmark::kMillisecond);
+
+void BM_DiffMillionChanges(benchmark::State &state)
+{
+    const QByteArray file = file_of_a_million_changes();
+    const GameIniChoices choices = largest_choices();
+    for (auto _ : state) {
+        const GameIniMerge merged = merge_level_progression(file, choices);
+        benchmark::DoNotOptimize(unified_diff(file, merged.edits, QStringLiteral("Game.ini")));
+    }
+}
+BENCHMARK(BM_DiffMillionChanges)->Unit(benchmark::kMillisecond);
 
 // The largest Game.ini that is read: the largest one above, grown to just under 64 MiB with
 // engram overrides of a heavily modded server.

@@ -214,9 +214,9 @@ private slots:
         QCOMPARE(outcome.err, QByteArray());
         GameIniChoices choices;
         choices.engram = Engram::Stock;
-        QCOMPARE(
-            outcome.out,
-            unified_diff(kOldText, merge_level_progression(kOldText, choices).text, "Game.ini"));
+        QCOMPARE(outcome.out,
+                 unified_diff(kOldText, merge_level_progression(kOldText, choices).edits,
+                              "Game.ini"));
         QCOMPARE(QDir(own.path()).entryList(QDir::Files), QStringList{"Game.ini"});
         QCOMPARE(contents(own.filePath("Game.ini")), kOldText);
     }

@@ -127,8 +127,34 @@ private slots:
             << h() + r + r + "OverrideMaxExperiencePointsPlayer=1\r\n" + e + e << skipped
             << h() + r + r + "OverrideMaxExperiencePointsPlayer=1\r\n" + engrams();
         QTest::newRow("stock creatures and engrams: their old lines go")
-            << h() + r + r + e + "OverrideMaxExperiencePointsDino=5\r\n"
-            << stock_groups << h() + player() + "OverrideMaxExperiencePointsDino=5\r\n";
+            << h() + r + r + e + "OverrideMaxExperiencePointsDino=5000\r\n"
+            << stock_groups << h() + player() + "OverrideMaxExperiencePointsDino=5000\r\n";
+        // Without a creature ramp a creature cap below the stock table's first value allows
+        // no level; one the game cannot read has nothing to be raised to.
+        QTest::newRow("stock creatures: caps that allow no level go")
+            << h() + r +
+                   "OverrideMaxExperiencePointsDino=5\r\nOverrideMaxExperiencePointsDino=nan\r\n"
+            << stock_groups << h() + player();
+        QTest::newRow("caps the game cannot read are raised")
+            << h() + r + r +
+                   "OverrideMaxExperiencePointsPlayer=1e99\r\n"
+                   "OverrideMaxExperiencePointsDino=+99999999999\r\n"
+            << plain << h() + player() + creature() + player_cap() + creature_cap() + engrams();
+        QTest::newRow("a number followed by invisible characters is read as that number")
+            << h() + r + "OverrideMaxExperiencePointsDino=99999999\xEF\xBB\xBF\r\n"
+            << plain
+            << h() + player() + "OverrideMaxExperiencePointsDino=99999999\xEF\xBB\xBF\r\n" +
+                   creature() + engrams();
+        QTest::newRow("a ramp continued over its next lines goes with them")
+            << h() +
+                   "LevelExperienceRampOverrides=(\r\n ExperiencePointsForLevel[0]=5,\r\n"
+                   "ExperiencePointsForLevel[1]=9)\r\n; kept\r\n" +
+                   r
+            << plain << h() + player() + "; kept\r\n" + creature() + engrams();
+        QTest::newRow("a third ramp line stays where it is")
+            << h() + r + r + r + e << plain << h() + player() + creature() + r + engrams();
+        QTest::newRow("... unless the creature ramp goes, which the game would read it for")
+            << h() + r + r + r << stock_groups << h() + player();
         QTest::newRow("each block takes its old line's end, new ones the most common")
             << h("\r\n") + kOldRamp + "\n" + kOldEngram + "\r" + "A=1\n" + "B=2\n"
             << plain << h("\r\n") + player("\n") + engrams("\r") + creature("\n") + "A=1\nB=2\n";
@@ -179,6 +205,13 @@ private slots:
         QCOMPARE(report.removed_lines[1].line, 8);
         QCOMPARE(report.removed_lines[1].text, kOldRamp);
 
+        // The lines a continued ramp takes with it count as its own.
+        QCOMPARE(merge_summary(merge_level_progression(h() + "LevelExperienceRampOverrides=(\r\n"
+                                                             "ExperiencePointsForLevel[0]=5)\r\n",
+                                                       small_choices())
+                                   .report),
+                 QString("replaced 2 player ramp lines; added 10 lines"));
+
         // Only a block that changes counts: a new creature level count replaces one line.
         const QByteArray merged = merge_level_progression(file, small_choices()).text;
         GameIniChoices more_creature_levels = small_choices();
@@ -211,7 +244,8 @@ private slots:
 
 private:
     // Sections, comments, settings and old level lines in and out of place, in mixed line
-    // ends. With `skipped` the old ramps and caps are kept by the merge, so they are sound.
+    // ends. With `skipped` the old ramps and caps are kept by the merge, so they are sound:
+    // the cap is the stock ramp's top, which no ramp of the file passes.
     static QByteArray random_file(QRandomGenerator &random, bool skipped)
     {
         const char *const ends[] = {"\r\n", "\n", "\r"};
@@ -229,8 +263,19 @@ private:
                                     "+OverridePlayerLevelEngramPoints=0",
                                     "OverrideMaxExperiencePointsDino=100000"};
         pieces << (skipped ? sound_ramp : QByteArray("LevelExperienceRampOverrides=(broken"))
-               << (skipped ? QByteArray("OverrideMaxExperiencePointsPlayer=20")
+               << (skipped ? QByteArray("OverrideMaxExperiencePointsPlayer=6473538")
                            : QByteArray("OverrideMaxExperiencePointsPlayer=1"));
+        // Caps the game cannot read and ramps continued over several lines, which the merge
+        // replaces whatever the choices.
+        if (!skipped)
+            pieces << "OverrideMaxExperiencePointsPlayer=nan"
+                   << "OverrideMaxExperiencePointsDino=inf"
+                   << "OverrideMaxExperiencePointsPlayer=1e99"
+                   << "OverrideMaxExperiencePointsDino=123456789012.5"
+                   << "OverrideMaxExperiencePointsPlayer=+99999999999"
+                   << "OverrideMaxExperiencePointsDino=3"
+                   << "LevelExperienceRampOverrides=("
+                   << " ExperiencePointsForLevel[4]=50,";
         QByteArray file;
         const int lines = random.bounded(0, 25);
         for (int k = 0; k < lines; ++k)

@@ -1,7 +1,11 @@
 // SPDX-FileCopyrightText: Quillmark contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "gameini/game_ini_encoding.h"
+#include "gameini/game_ini_merge.h"
 #include "gameini/unified_diff.h"
 
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -15,37 +19,75 @@ QByteArray numbered(int count)
     return text;
 }
 
-// Applies a diff of texts with LF line ends: the hunks take old lines and give new ones.
+// The lines of a text, each with its own line end (LF, CR LF or a lone CR).
+QList<QByteArray> lines_of(const QByteArray &text)
+{
+    QList<QByteArray> lines;
+    for (int at = 0; at < text.size();) {
+        int end = at;
+        while (end < text.size() && text[end] != '\n' && text[end] != '\r')
+            ++end;
+        if (end < text.size())
+            end += text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n' ? 2 : 1;
+        lines << text.mid(at, end - at);
+        at = end;
+    }
+    return lines;
+}
+
+// Old lines [first, first + count), 0-based, become `lines`.
+LineEdit edit(const QByteArray &text, int first, int count, const QByteArray &lines)
+{
+    const QList<QByteArray> old = lines_of(text);
+    int from = 0;
+    for (int k = 0; k < first; ++k)
+        from += old[k].size();
+    int to = from;
+    for (int k = first; k < first + count; ++k)
+        to += old[k].size();
+    return {from, to, lines};
+}
+
+// Applies a diff line by line, each line with its own end: the hunks take old lines and give
+// new ones; a context or removed line that does not match the old text fails.
 QByteArray patched(const QByteArray &old_text, const QByteArray &diff)
 {
-    const QList<QByteArray> old_lines = old_text.split('\n');
-    QList<QByteArray> lines = diff.split('\n').mid(2);
+    const QList<QByteArray> old_lines = lines_of(old_text);
+    QList<QByteArray> lines = lines_of(diff).mid(2);
     QByteArray text;
     int next_old = 0; // 0-based
-    for (const QByteArray &line : lines) {
+    for (int k = 0; k < lines.size(); ++k) {
+        QByteArray line = lines[k];
+        // "\ No newline at end of file" takes the line end of the line before it away.
+        if (k + 1 < lines.size() && lines[k + 1].startsWith('\\'))
+            line.chop(1);
         if (line.startsWith("@@")) {
             const QList<QByteArray> range = line.split(' ').at(1).mid(1).split(',');
             int first = range.at(0).toInt() - 1;
             if (range.size() > 1 && range.at(1) == "0")
                 ++first;
             while (next_old < first)
-                text += old_lines.at(next_old++) + '\n';
+                text += old_lines.at(next_old++);
         } else if (line.startsWith(' ') || line.startsWith('-')) {
-            if (line.mid(1) != old_lines.at(next_old))
+            if (next_old >= old_lines.size() || line.mid(1) != old_lines.at(next_old))
                 return "<context does not match>";
             if (line.startsWith(' '))
-                text += line.mid(1) + '\n';
+                text += line.mid(1);
             ++next_old;
         } else if (line.startsWith('+')) {
-            text += line.mid(1) + '\n';
+            text += line.mid(1);
         }
     }
-    while (next_old < old_lines.size() - 1)
-        text += old_lines.at(next_old++) + '\n';
+    while (next_old < old_lines.size())
+        text += old_lines.at(next_old++);
     return text;
 }
 
+using Edits = std::vector<LineEdit>;
+
 } // namespace
+
+Q_DECLARE_METATYPE(Edits)
 
 class TestUnifiedDiff : public QObject
 {
@@ -55,54 +97,114 @@ private slots:
     void diff_data()
     {
         QTest::addColumn<QByteArray>("old_text");
-        QTest::addColumn<QByteArray>("new_text");
+        QTest::addColumn<Edits>("edits");
         QTest::addColumn<QByteArray>("diff");
 
-        const QByteArray head = "--- Game.ini\n+++ Game.ini\n";
+        const QByteArray head = "--- a/Game.ini\n+++ b/Game.ini\n";
+        const QByteArray twenty = numbered(20);
         QTest::newRow("a changed line with three lines around it")
-            << numbered(20) << numbered(20).replace("\n10\n", "\nten\n")
+            << twenty << Edits{edit(twenty, 9, 1, "ten\n")}
             << head + "@@ -7,7 +7,7 @@\n 7\n 8\n 9\n-10\n+ten\n 11\n 12\n 13\n";
         QTest::newRow("changes six lines apart: one hunk")
-            << numbered(20) << numbered(20).replace("\n5\n", "\nv\n").replace("\n12\n", "\nw\n")
+            << twenty << Edits{edit(twenty, 4, 1, "v\n"), edit(twenty, 11, 1, "w\n")}
             << head + "@@ -2,14 +2,14 @@\n 2\n 3\n 4\n-5\n+v\n 6\n 7\n 8\n 9\n 10\n 11\n-12\n"
                       "+w\n 13\n 14\n 15\n";
-        QTest::newRow("lines into an empty file") << QByteArray() << QByteArray("a\r\nb")
-                                                  << head + "@@ -0,0 +1,2 @@\n+a\n+b\n"
-                                                            "\\ No newline at end of file\n";
-        QTest::newRow("a lone CR becomes CR LF")
-            << QByteArray("a\rb") << QByteArray("a\r\nb")
-            << head + "@@ -1,2 +1,2 @@\n-a\n+a\n b\n\\ No newline at end of file\n";
+        QTest::newRow("changes seven lines apart: two hunks")
+            << twenty << Edits{edit(twenty, 2, 1, ""), edit(twenty, 10, 0, "x\n")}
+            << head + "@@ -1,6 +1,5 @@\n 1\n 2\n-3\n 4\n 5\n 6\n"
+                      "@@ -8,6 +7,7 @@\n 8\n 9\n 10\n+x\n 11\n 12\n 13\n";
+        QTest::newRow("lines an edit leaves as they were are context")
+            << twenty << Edits{edit(twenty, 0, 5, "1\n2\nII\n4\n5\n")}
+            << head + "@@ -1,6 +1,6 @@\n 1\n 2\n-3\n+II\n 4\n 5\n 6\n";
+        QTest::newRow("lines into an empty file")
+            << QByteArray() << Edits{{0, 0, "a\r\nb"}}
+            << head + "@@ -0,0 +1,2 @@\n+a\r\n+b\n\\ No newline at end of file\n";
+        QTest::newRow("CR LF lines keep their ends; a lone CR becomes CR LF")
+            << QByteArray("a\rb\r\n") << Edits{{0, 2, "a\r\n"}}
+            << head + "@@ -1,2 +1,2 @@\n-a\r+a\r\n b\r\n";
+        QTest::newRow("an edit that changes nothing")
+            << twenty << Edits{edit(twenty, 3, 2, "4\n5\n")} << QByteArray();
     }
 
     void diff()
     {
         QFETCH(QByteArray, old_text);
-        QFETCH(QByteArray, new_text);
+        QFETCH(Edits, edits);
         QFETCH(QByteArray, diff);
-        QCOMPARE(unified_diff(old_text, new_text, QStringLiteral("Game.ini")), diff);
+        QCOMPARE(unified_diff(old_text, edits, QStringLiteral("Game.ini")), diff);
     }
 
-    // Random edits of random texts: the diff turns the old text into the new one, and is empty
-    // for equal texts.
+    // Random edits of random texts in mixed line ends: the diff turns the old text into the
+    // edited one, and is empty when the edits change nothing.
     void diff_applies()
     {
         QRandomGenerator random(1207);
+        const char *const ends[] = {"\n", "\r\n"};
+        const auto random_line = [&] {
+            return QByteArray::number(random.bounded(4)) + ends[random.bounded(2)];
+        };
         for (int round = 0; round < 500; ++round) {
             QByteArray old_text;
-            QByteArray new_text;
-            for (int k = random.bounded(40); k > 0; --k) {
-                const QByteArray line = QByteArray::number(random.bounded(6)) + '\n';
-                const int edit = random.bounded(5);
-                if (edit != 0)
-                    old_text += line;
-                if (edit != 1)
-                    new_text += edit == 2 ? QByteArray::number(random.bounded(6)) + '\n' : line;
+            const int count = random.bounded(30);
+            for (int k = 0; k < count; ++k)
+                old_text += random_line();
+            Edits edits;
+            for (int line = 0; line <= count; line += 1 + random.bounded(6)) {
+                const int removed = std::min(random.bounded(3), count - line);
+                QByteArray added;
+                for (int k = random.bounded(3); k > 0; --k)
+                    added += random_line();
+                edits.push_back(edit(old_text, line, removed, added));
+                line += removed;
             }
-            const QByteArray diff = unified_diff(old_text, new_text, QStringLiteral("f"));
+            const QByteArray new_text = applied(old_text, edits);
+            const QByteArray diff = unified_diff(old_text, edits, QStringLiteral("f"));
             QCOMPARE(diff.isEmpty(), old_text == new_text);
             if (!diff.isEmpty())
                 QCOMPARE(patched(old_text, diff), new_text);
         }
+    }
+
+    void patch_gives_the_merged_bytes_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        const QByteArray file =
+            "[ServerSettings]\nPort=7777\n[/script/shootergame.shootergamemode]\n"
+            "bPvE=True\nOverridePlayerLevelEngramPoints=3\n"
+            "OverrideMaxExperiencePointsPlayer=10\nMatingSpeed=2";
+        QTest::newRow("LF") << file;
+        QTest::newRow("CR LF") << QByteArray(file).replace("\n", "\r\n");
+        QTest::newRow("UTF-16 LE, patched as UTF-8")
+            << encode_game_ini(QByteArray(file).replace("\n", "\r\n"), GameIniEncoding::Utf16LE);
+    }
+
+    // The merge's diff, applied by patch -p1 to the file (to its UTF-8 text for a UTF-16 file),
+    // gives exactly the bytes the merge writes.
+    void patch_gives_the_merged_bytes()
+    {
+        QFETCH(QByteArray, file);
+        const auto decoded = decode_game_ini(file);
+        QVERIFY(decoded);
+        GameIniChoices choices;
+        choices.max_xp_overrides = true;
+        const GameIniMerge merged = merge_level_progression(decoded->text, choices);
+        QTemporaryDir folder;
+        QFile old_file(folder.filePath(QStringLiteral("Game.ini")));
+        QVERIFY(old_file.open(QIODevice::WriteOnly) && old_file.write(decoded->text) &&
+                old_file.flush());
+        QProcess patch;
+        patch.setWorkingDirectory(folder.path());
+        patch.start(QStringLiteral("patch"), {QStringLiteral("-p1"), QStringLiteral("--quiet")});
+        if (!patch.waitForStarted())
+            QSKIP("patch is not installed");
+        patch.write(unified_diff(decoded->text, merged.edits, QStringLiteral("Game.ini")));
+        patch.closeWriteChannel();
+        QVERIFY(patch.waitForFinished());
+        QCOMPARE(patch.readAllStandardError(), QByteArray());
+        QCOMPARE(patch.exitCode(), 0);
+        QFile new_file(old_file.fileName());
+        QVERIFY(new_file.open(QIODevice::ReadOnly));
+        QCOMPARE(new_file.readAll(), merged.text);
     }
 };
 

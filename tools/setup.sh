@@ -8,10 +8,11 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 # The fonts stand in for the Windows fonts the forms name; time measures bench/startup's memory;
-# the last line checks the package and the tree as a distribution would.
+# the last line checks the package and the tree as a distribution would; patch applies --diff in
+# the tests.
 packages=(build-essential cmake qt6-base-dev qt6-base-dev-tools libbenchmark-dev
           fonts-liberation2 fonts-lato fonts-yrsa-rasa fonts-dejavu-core fonts-urw-base35
-          time file lintian appstream desktop-file-utils reuse "$@")
+          time file lintian appstream desktop-file-utils reuse patch "$@")
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||

@@ -143,6 +143,12 @@ void report_merge(const QString &name, const GameIniMergeReport &report, QIODevi
         if (cap.kind == GameIniMergeReport::CapChange::Added)
             lines << QStringLiteral("added %1: %2=%3, the new ramp's last value")
                          .arg(name, key, value);
+        else if (cap.kind == GameIniMergeReport::CapChange::Removed)
+            lines << QStringLiteral("removed %1:%2: %3=%4: unreadable, or too small for any "
+                                    "creature level")
+                         .arg(name)
+                         .arg(cap.line)
+                         .arg(key, QString::fromUtf8(cap.old_value));
         else
             lines << QStringLiteral("%1 %2:%3: %4 from %5 to %6, the new ramp's last value")
                          .arg(cap.kind == GameIniMergeReport::CapChange::Raised
@@ -163,7 +169,13 @@ int diff(const QString &name, const GameIniChoices &choices, QIODevice &err)
     if (!read)
         return cannot_read(err, QStringLiteral("--merge-into"), name, read.reason());
     const GameIniMerge merged = merge_level_progression(read->text, choices);
-    return print(unified_diff(read->text, merged.text, name), err);
+    const QString note =
+        read->encoding == GameIniEncoding::Utf8
+            ? QString()
+            : QStringLiteral("%1 is UTF-16 %2; its text is shown here as UTF-8")
+                  .arg(name, read->encoding == GameIniEncoding::Utf16LE ? QStringLiteral("LE")
+                                                                        : QStringLiteral("BE"));
+    return print(unified_diff(read->text, merged.edits, name, note), err);
 }
 
 int merge(const QString &name, const GameIniChoices &choices, const CliOptions &options,

@@ -20,8 +20,6 @@ namespace {
 constexpr int kLongestLine = 65535;
 // Servers are reported to misbehave above the largest 32-bit signed number.
 constexpr double kLargestSafeValue = 2147483647.0;
-// The experience of a creature's first level in the game's own creature ramp.
-constexpr double kStockCreatureFirstValue = 10;
 
 const QString kSection = QString::fromLatin1(GameIniNames::kSectionHeader);
 
@@ -443,8 +441,14 @@ private:
         }
     }
 
+    // Reports a ramp line that did not close, naming the lines that continue it; an ignored
+    // third ramp line has no message and reports nothing.
     void report_open_ramp()
     {
+        if (open_ramp->message.isEmpty()) {
+            open_ramp.reset();
+            return;
+        }
         QString message = open_ramp->message;
         if (open_ramp->continued_from > 0) {
             const QString lines = open_ramp->continued_from == open_ramp->continued_to
@@ -464,18 +468,26 @@ private:
     {
         ++ramp_lines;
         const QString key = text_of(name);
-        if (ramp_lines >= 3)
+        const std::string_view value = setting_value(text);
+        const bool unclosed =
+            !value.empty() && value.front() == '(' && value.find(')') == std::string_view::npos;
+        if (ramp_lines >= 3) {
+            // Ignored by the game, so its entries are no one's business; so are the lines
+            // that may continue it.
             warn(QStringLiteral("%1 %2 line; the game reads the first for players and the second "
                                 "for creatures and ignores this one")
                      .arg(ramp_lines == 3 ? QStringLiteral("a third") : QStringLiteral("another"),
                           key));
+            if (unclosed)
+                open_ramp = OpenRamp{number, QString()};
+            return;
+        }
         Ramp ramp = read_ramp(text);
         if (ramp.broken == 1) {
             const QString message =
                 QStringLiteral("%1 does not parse %2").arg(key, ramp.first_fault);
-            const std::string_view value = setting_value(text);
             // Its entries may go on over the lines after it.
-            if (!value.empty() && value.front() == '(' && value.find(')') == std::string_view::npos)
+            if (unclosed)
                 open_ramp = OpenRamp{number, message};
             else
                 fail(message);
@@ -488,8 +500,7 @@ private:
             fail(QStringLiteral("%1 has no entries").arg(key));
         } else if (check_indices(ramp.entries)) {
             check_values(key, ramp.entries);
-            if (ramp_lines <= 2)
-                ramps[ramp_lines - 1] = ReadRamp{int(ramp.entries.size()), values(ramp.entries)};
+            ramps[ramp_lines - 1] = ReadRamp{int(ramp.entries.size()), values(ramp.entries)};
         }
     }
 

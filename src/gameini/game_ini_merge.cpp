@@ -62,7 +62,17 @@ Blocks blocks_for(const GameIniChoices &choices)
 
 // A level line of the old file and what becomes of it.
 struct Mark {
-    enum Role { PlayerRamp, CreatureRamp, ExtraRamp, Engram, Cap, Stray, Header };
+    // A continuation holds entries of the ramp line before it, which the game never reads.
+    enum Role {
+        PlayerRamp,
+        CreatureRamp,
+        PlayerContinuation,
+        CreatureContinuation,
+        Engram,
+        Cap,
+        Stray,
+        Header
+    };
     IniLine line;
     Role role;
     LevelKey key;
@@ -83,7 +93,8 @@ public:
             report = {};
             scan(misspelt);
         }
-        return {assemble(), report};
+        QByteArray text = assemble();
+        return {std::move(text), report, std::move(edits)};
     }
 
 private:
@@ -123,6 +134,12 @@ private:
                 continue;
             }
             const LevelKey key = level_key(written);
+            if (continued && section == Level && is_ramp_continuation(written)) {
+                last_level_line = line;
+                marks.push_back({line, *continued, key});
+                continue;
+            }
+            continued.reset();
             if (section == Level && key != LevelKey::None) {
                 last_level_line = line;
                 add_level_line(line, key, ramps);
@@ -147,12 +164,19 @@ private:
         if (blocks.player_skipped)
             return; // the file's ramps and caps stay as they are
         if (key == LevelKey::Ramp) {
+            // The game reads two ramp lines; a third stays where it is, unless the creature
+            // ramp goes (the creature stock): the game would read it for the creatures then.
             ++ramps;
+            if (ramps > 2 && blocks.creature_ramp)
+                return;
             marks.push_back({line,
                              ramps == 1   ? Mark::PlayerRamp
                              : ramps == 2 ? Mark::CreatureRamp
-                                          : Mark::ExtraRamp,
+                                          : Mark::CreatureContinuation,
                              key});
+            // A ramp that does not close on its own line may go on over the lines after it.
+            if (line_text(line).find(')') == std::string_view::npos)
+                continued = ramps == 1 ? Mark::PlayerContinuation : Mark::CreatureContinuation;
         } else {
             marks.push_back({line, Mark::Cap, key});
         }
@@ -169,25 +193,63 @@ private:
                                     : text.mid(line.start + line.length, line.end_length);
     }
 
+    // An edit is open, from the old offset edit_from and the merged offset edit_start, while
+    // old lines are skipped or lines are put; copying old bytes closes it.
+    void open_edit()
+    {
+        if (edit_from >= 0)
+            return;
+        edit_from = copied;
+        edit_start = merged.size();
+    }
+
+    void close_edit()
+    {
+        if (edit_from < 0)
+            return;
+        edits.push_back({edit_from, copied, merged.mid(edit_start)});
+        edit_from = -1;
+    }
+
     void copy_until(int offset)
     {
         if (offset <= copied)
             return;
+        close_edit();
         merged.append(text.constData() + copied, offset - copied);
         copied = offset;
     }
 
     void copy_line(const IniLine &line)
     {
+        open_edit();
         merged.append(text.constData() + line.start, line.length + line.end_length);
     }
 
-    void skip(const IniLine &line) { copied = line.start + line.length + line.end_length; }
+    void skip(const IniLine &line)
+    {
+        open_edit();
+        copied = line.start + line.length + line.end_length;
+    }
 
     void put(const QByteArray &line, const QByteArray &end)
     {
+        open_edit();
         merged += line;
         merged += end;
+    }
+
+    // The old text's last line, copied without a line end, gains one: the edit begins with
+    // that line.
+    void end_last_line()
+    {
+        if (edit_from < 0) {
+            const int tail =
+                merged.size() - 1 - std::max(merged.lastIndexOf('\n'), merged.lastIndexOf('\r'));
+            edit_from = copied - tail;
+            edit_start = merged.size() - tail;
+        }
+        merged += line_end;
     }
 
     void put_engram_lines(const QByteArray &end)
@@ -201,20 +263,28 @@ private:
         return key == LevelKey::PlayerCap ? blocks.player_top : blocks.creature_top;
     }
 
-    // A cap below the new top is raised to it; with forced caps every cap is the top.
+    // A cap below the new top, or one the game cannot read, is replaced by the top; with
+    // forced caps every cap is the top. Without a new ramp for it (the creature stock), a cap
+    // the game cannot read or that allows no level at all goes.
     void put_cap(const Mark &mark)
     {
         const auto &top = top_of(mark.key);
-        const std::string_view old_value = setting_value(line_text(mark.line));
+        const std::string_view old_text = setting_value(line_text(mark.line));
+        const std::optional<double> old_value = cap_value(old_text);
         if (!top) {
+            if (mark.key == LevelKey::CreatureCap &&
+                (!old_value || (*old_value > 0 && *old_value < kStockCreatureFirstValue))) {
+                report.caps.push_back({GameIniMergeReport::CapChange::Removed, mark.line.number,
+                                       to_bytes(setting_key(line_text(mark.line))),
+                                       to_bytes(old_text), QByteArray()});
+                return;
+            }
             copy_line(mark.line);
             return;
         }
-        bool number = false;
-        const double value = to_bytes(old_value).toDouble(&number);
-        const bool below = !number || value < top->toDouble();
+        const bool below = !old_value || *old_value < top->toDouble();
         (mark.key == LevelKey::PlayerCap ? player_cap_seen : creature_cap_seen) = true;
-        if (!below && (!blocks.caps_forced || to_bytes(old_value) == *top)) {
+        if (!below && (!blocks.caps_forced || to_bytes(old_text) == *top)) {
             copy_line(mark.line);
             return;
         }
@@ -222,7 +292,7 @@ private:
         put(cap_key(mark.key) + '=' + *top, end_of(mark.line));
         report.caps.push_back(
             {below ? GameIniMergeReport::CapChange::Raised : GameIniMergeReport::CapChange::Set,
-             mark.line.number, key, to_bytes(old_value), *top});
+             mark.line.number, key, to_bytes(old_text), *top});
     }
 
     static QByteArray cap_key(LevelKey key)
@@ -303,7 +373,7 @@ private:
         const auto put_missing_at_anchor = [&] {
             copy_until(anchor_offset);
             if (!merged.isEmpty() && !merged.endsWith('\n') && !merged.endsWith('\r'))
-                merged += line_end;
+                end_last_line();
             if (!anchor)
                 put(GameIniNames::kSectionHeader, line_end);
             put_missing_blocks();
@@ -324,7 +394,10 @@ private:
                 report.creature_ramp_lines += put_ramp(blocks.creature_ramp, mark.line);
                 creature_ramp_replaced = true;
                 break;
-            case Mark::ExtraRamp:
+            case Mark::PlayerContinuation:
+                ++report.player_ramp_lines;
+                break;
+            case Mark::CreatureContinuation:
                 ++report.creature_ramp_lines;
                 break;
             case Mark::Engram:
@@ -347,6 +420,7 @@ private:
         if (!missing_put)
             put_missing_at_anchor();
         copy_until(text.size());
+        close_edit();
         return merged;
     }
 
@@ -358,8 +432,13 @@ private:
     std::optional<IniLine> last_level_line;
     std::optional<IniLine> first_section_end;
 
+    std::optional<Mark::Role> continued; // while the lines after a ramp may continue it
+
     QByteArray merged;
     int copied = 0;
+    int edit_from = -1;
+    int edit_start = 0;
+    std::vector<LineEdit> edits;
     bool player_ramp_replaced = false;
     bool creature_ramp_replaced = false;
     bool engram_lines_replaced = false;
@@ -420,6 +499,12 @@ QString merge_summary(const GameIniMergeReport &report)
     if (!report.removed_lines.empty())
         done << QStringLiteral("removed ") +
                     counted(int(report.removed_lines.size()), "stray line");
+    const int removed_caps =
+        int(std::count_if(report.caps.begin(), report.caps.end(), [](const auto &cap) {
+            return cap.kind == GameIniMergeReport::CapChange::Removed;
+        }));
+    if (removed_caps > 0)
+        done << QStringLiteral("removed ") + counted(removed_caps, "creature cap");
     if (report.corrected_header_line > 0)
         done << QStringLiteral("corrected the section header");
     return done.isEmpty() ? QStringLiteral("nothing to change") : done.join(QStringLiteral("; "));

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "gameini/unified_diff.h"
 #include "output/game_ini_text.h"
 
 #include <QByteArray>
@@ -20,12 +21,14 @@ struct GameIniMergeReport {
     int added_lines = 0;
 
     struct CapChange {
-        enum Kind { Raised, Set, Added };
+        // Raised: below the new top or unreadable; Removed: unreadable or allowing no level,
+        // with no new ramp to take its place.
+        enum Kind { Raised, Set, Added, Removed };
         Kind kind;
         int line; // of the old cap; 0 for an added one
         QByteArray key;
         QByteArray old_value; // empty for an added one
-        QByteArray new_value;
+        QByteArray new_value; // empty for a removed one
     };
     std::vector<CapChange> caps;
 
@@ -43,6 +46,9 @@ struct GameIniMergeReport {
 struct GameIniMerge {
     QByteArray text; // UTF-8
     GameIniMergeReport report;
+    // What changed, as whole lines of the old text: the text is the old one with these
+    // edits applied, and its diff is made from them.
+    std::vector<LineEdit> edits;
 };
 
 // Puts the level progression of `choices` into a Game.ini's UTF-8 text, keeping every other

@@ -234,3 +234,11 @@ std::string_view without_trailing_invisibles(std::string_view value)
         value.remove_suffix(found->size());
     }
 }
+
+std::optional<double> cap_value(std::string_view value)
+{
+    const std::string_view digits = without_trailing_invisibles(trimmed(value));
+    if (digits.empty() || !std::all_of(digits.begin(), digits.end(), is_ascii_digit))
+        return std::nullopt;
+    return QByteArray::fromRawData(digits.data(), int(digits.size())).toDouble();
+}

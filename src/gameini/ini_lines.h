@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 
+#include <optional>
 #include <string_view>
 
 // One line of a Game.ini as offsets into the text, so that a file of any number of lines
@@ -76,3 +77,11 @@ bool is_ramp_continuation(std::string_view line);
 // A value without the invisible characters (zero-width spaces and joiners, U+FEFF, no-break
 // spaces) and blanks at its end: the game reads "750000" and a zero-width space as 750000.
 std::string_view without_trailing_invisibles(std::string_view value);
+
+// The first experience value of the game's own creature table: a creature cap below it allows
+// no level at all.
+constexpr double kStockCreatureFirstValue = 10;
+
+// The value of a cap as the game reads it: a whole number, which invisible characters after
+// it do not change; none when it is not one.
+std::optional<double> cap_value(std::string_view value);

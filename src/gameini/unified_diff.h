@@ -5,8 +5,24 @@
 #include <QByteArray>
 #include <QString>
 
-// The lines that differ between two texts as a unified diff ("--- NAME", "+++ NAME", hunks
-// with three lines of context), as git diff prints it; empty when the texts are the same.
-// A changed line end is a change.
-QByteArray unified_diff(const QByteArray &old_text, const QByteArray &new_text,
-                        const QString &name);
+#include <vector>
+
+// A change of whole lines: the bytes [from, to) of a text, which start and end at line starts
+// (or the text's end), become `lines`, whole lines with their own line ends (the last may lack
+// one where the text ends).
+struct LineEdit {
+    int from = 0;
+    int to = 0;
+    QByteArray lines;
+};
+
+// The text the edits make of `text`; the edits are in order and do not overlap.
+QByteArray applied(const QByteArray &text, const std::vector<LineEdit> &edits);
+
+// What the edits change in `text`, in git's unified format: "--- a/NAME", "+++ b/NAME" and
+// hunks with three lines of context, each line with its own line end, so that patch -p1 or
+// git apply on the old file gives the edited bytes. Lines an edit leaves as they were are
+// not shown as changed; empty when nothing changes. `note`, when given, is a line before
+// the header, which patch and git apply pass over.
+QByteArray unified_diff(const QByteArray &text, const std::vector<LineEdit> &edits,
+                        const QString &name, const QString &note = QString());
