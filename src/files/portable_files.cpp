@@ -20,6 +20,7 @@
 #include <QThread>
 
 #include <cstdio>
+#include <limits>
 
 namespace {
 
@@ -69,6 +70,58 @@ std::optional<QString> prepare(QSaveFile &file, const QByteArray &bytes)
     return file.errorString();
 }
 
+// Replaces the file `name`, which holds `old`, by `bytes`, and its backup by `old`.
+FileWrite replace_keeping_backup(const QString &name, const QByteArray &old,
+                                 const QByteArray &bytes)
+{
+    if (!QFileInfo(name).isWritable())
+        return problem(FileProblem::NotWritten, name, QStringLiteral("it is read-only"));
+    const QString backup = backup_name(name);
+    if (const auto refusal = not_regular(backup))
+        return problem(FileProblem::NotWritten, backup, *refusal);
+    if (QFileInfo(backup).isSymLink())
+        QFile::remove(backup); // a link there is replaced, not followed
+    // Both are written before either replaces anything; the file first, so that a failure
+    // leaves the previous backup.
+    QSaveFile new_file(name);
+    QSaveFile backup_file(backup);
+    if (const auto failed = prepare(backup_file, old))
+        return problem(FileProblem::NotWritten, backup, *failed);
+    if (const auto failed = prepare(new_file, bytes))
+        return problem(FileProblem::NotWritten, name, *failed);
+    if (!new_file.commit())
+        return problem(FileProblem::NotWritten, name, new_file.errorString());
+    if (!backup_file.commit())
+        return problem(FileProblem::NotWritten, backup, backup_file.errorString());
+    return FileWritten{FileWritten::Replaced, {}, backup};
+}
+
+FileWrite write_file(const QString &name, const QByteArray &bytes, const LockWait &wait,
+                     bool keep_backup)
+{
+    if (const auto refusal = not_regular(name))
+        return problem(FileProblem::NotWritten, name, *refusal);
+    QLockFile lock(name + QStringLiteral(".lock"));
+    if (auto locked = take(lock, name, wait); !locked) {
+        FileProblem problem = locked.reason();
+        if (problem.kind == FileProblem::NotRead)
+            problem.kind = FileProblem::NotWritten;
+        return Failure<FileProblem>{problem};
+    }
+    if (keep_backup && QFileInfo::exists(name)) {
+        const auto old = read_user_file(name, std::numeric_limits<int>::max() / 2);
+        if (!old)
+            return problem(FileProblem::NotWritten, name, old.reason());
+        return replace_keeping_backup(name, *old, bytes);
+    }
+    QSaveFile file(name);
+    if (const auto failed = prepare(file, bytes))
+        return problem(FileProblem::NotWritten, name, *failed);
+    if (!file.commit())
+        return problem(FileProblem::NotWritten, name, file.errorString());
+    return FileWritten{};
+}
+
 } // namespace
 
 void remove_temporary_files_when_interrupted()
@@ -97,21 +150,13 @@ Outcome<QByteArray> read_user_file(const QString &name, qint64 max_bytes)
 
 FileWrite write_user_file(const QString &name, const QByteArray &bytes, const LockWait &wait)
 {
-    if (const auto refusal = not_regular(name))
-        return problem(FileProblem::NotWritten, name, *refusal);
-    QLockFile lock(name + QStringLiteral(".lock"));
-    if (auto locked = take(lock, name, wait); !locked) {
-        FileProblem problem = locked.reason();
-        if (problem.kind == FileProblem::NotRead)
-            problem.kind = FileProblem::NotWritten;
-        return Failure<FileProblem>{problem};
-    }
-    QSaveFile file(name);
-    if (const auto failed = prepare(file, bytes))
-        return problem(FileProblem::NotWritten, name, *failed);
-    if (!file.commit())
-        return problem(FileProblem::NotWritten, name, file.errorString());
-    return FileWritten{};
+    return write_file(name, bytes, wait, false);
+}
+
+FileWrite write_user_file_keeping_backup(const QString &name, const QByteArray &bytes,
+                                         const LockWait &wait)
+{
+    return write_file(name, bytes, wait, true);
 }
 
 Done write_standard_output(const QByteArray &bytes)
@@ -136,24 +181,5 @@ FileWrite edit_user_file(const QString &name, qint64 max_bytes, const Editor &ed
         return problem(FileProblem::Refused, name, edited.reason());
     if (*edited == *old)
         return FileWritten{FileWritten::Unchanged, {}, {}};
-    if (!QFileInfo(name).isWritable())
-        return problem(FileProblem::NotWritten, name, QStringLiteral("it is read-only"));
-    const QString backup = backup_name(name);
-    if (const auto refusal = not_regular(backup))
-        return problem(FileProblem::NotWritten, backup, *refusal);
-    if (QFileInfo(backup).isSymLink())
-        QFile::remove(backup); // a link there is replaced, not followed
-    // Both are written before either replaces anything; the file first, so that a failure
-    // leaves the previous backup.
-    QSaveFile new_file(name);
-    QSaveFile backup_file(backup);
-    if (const auto failed = prepare(backup_file, *old))
-        return problem(FileProblem::NotWritten, backup, *failed);
-    if (const auto failed = prepare(new_file, *edited))
-        return problem(FileProblem::NotWritten, name, *failed);
-    if (!new_file.commit())
-        return problem(FileProblem::NotWritten, name, new_file.errorString());
-    if (!backup_file.commit())
-        return problem(FileProblem::NotWritten, backup, backup_file.errorString());
-    return FileWritten{FileWritten::Replaced, {}, backup};
+    return replace_keeping_backup(name, *old, *edited);
 }

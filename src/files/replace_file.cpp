@@ -211,7 +211,10 @@ FileWrite commit(const Commit &commit, const QByteArray &bytes)
 
 } // namespace posix
 
-FileWrite write_user_file(const QString &name, const QByteArray &bytes, const LockWait &wait)
+namespace {
+
+FileWrite replace_or_create(const QString &name, const QByteArray &bytes, const LockWait &wait,
+                            bool backup_always)
 {
     const auto target = resolved(encode_name(name));
     if (!target)
@@ -235,7 +238,20 @@ FileWrite write_user_file(const QString &name, const QByteArray &bytes, const Lo
     remove_leftovers(encode_name(backup_name(name)));
     if (::fstat(locked->get(), &old) != 0)
         return not_written(name, system_reason(errno));
-    return commit({name, *target, locked->get(), old, nullptr, false}, bytes);
+    return commit({name, *target, locked->get(), old, nullptr, backup_always}, bytes);
+}
+
+} // namespace
+
+FileWrite write_user_file(const QString &name, const QByteArray &bytes, const LockWait &wait)
+{
+    return replace_or_create(name, bytes, wait, false);
+}
+
+FileWrite write_user_file_keeping_backup(const QString &name, const QByteArray &bytes,
+                                         const LockWait &wait)
+{
+    return replace_or_create(name, bytes, wait, true);
 }
 
 Done write_standard_output(const QByteArray &bytes)

@@ -33,5 +33,10 @@
 // file gets mode 0666 under the umask. No backup is kept unless the file is rewritten in place.
 FileWrite write_user_file(const QString &name, const QByteArray &bytes, const LockWait &wait = {});
 
+// The same, keeping an existing file's old bytes as its backup NAME.bak, as the merge keeps
+// them (locked_edit.h): for replacing a file the operator chose to replace whole.
+FileWrite write_user_file_keeping_backup(const QString &name, const QByteArray &bytes,
+                                         const LockWait &wait = {});
+
 // Writes all bytes to standard output, synced when it is a file.
 Done write_standard_output(const QByteArray &bytes);
