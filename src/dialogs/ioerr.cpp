@@ -7,6 +7,7 @@
 #include "window_common/window_drag.h"
 
 #include <QApplication>
+#include <QDir>
 
 IOerr::IOerr(QWidget *parent) : QDialog(parent), form(new Ui::IOerr)
 {
@@ -18,6 +19,15 @@ IOerr::IOerr(QWidget *parent) : QDialog(parent), form(new Ui::IOerr)
     // Without a frame there is no title bar to drag, so the dialog watches every event
     // for the presses and moves that land on its text.
     qApp->installEventFilter(this);
+}
+
+void IOerr::set_reason(const QString &file, const QString &reason)
+{
+    // A long path has no blanks to wrap at: a zero-width space after each separator gives it
+    // places to break.
+    QString shown = QDir::toNativeSeparators(file);
+    shown.replace(QDir::separator(), QString(QDir::separator()) + QChar(0x200B));
+    form->lbl_reason->setText(shown + QStringLiteral(": ") + reason);
 }
 
 IOerr::~IOerr()

@@ -18,6 +18,9 @@ public:
     explicit IOerr(QWidget *parent = nullptr);
     ~IOerr() override;
 
+    // Names the file that was not written and the system's reason, below the dialog's text.
+    void set_reason(const QString &file, const QString &reason);
+
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:

@@ -8,11 +8,17 @@
 // Every dialog of the program is shown the same way: a parentless local, modal, centred over
 // the main window, run to its end and destroyed at once. Nothing passes back to the caller;
 // destroying it right after exec() matters for unexpectederror, whose destructor may end the
-// program.
-template <typename Dialog> void show_dialog()
+// program. `set_up` fills in what a dialog says about this occasion before it is shown.
+template <typename Dialog, typename SetUp> void show_dialog(const SetUp &set_up)
 {
     Dialog dialog;
+    set_up(dialog);
     dialog.setModal(true);
     centre_over_main_window(dialog);
     dialog.exec();
+}
+
+template <typename Dialog> void show_dialog()
+{
+    show_dialog<Dialog>([](Dialog &) {});
 }
