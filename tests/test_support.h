@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -18,6 +19,8 @@
 #include <QTimer>
 #include <QWidget>
 #include <QtTest>
+
+#include <algorithm>
 
 // What the window remembers between runs goes to a folder of this test run, never into the
 // settings of the user who runs the tests.
@@ -75,11 +78,12 @@ inline QString state(const QWidget &window, const QString &expected)
     return found.join(QLatin1Char(' '));
 }
 
-// Answers every modal dialog the way an operator would and records their class names. The
-// file dialogs get `file_name` (or are cancelled when it is empty), an overwrite question is
-// answered Yes, a message box Ok, and the unexpected error is survived by ticking "DONT die".
-// A dialog with a button named `press` has it pressed once before it is closed. Every answer
-// is queued: a dialog that opens another one runs a nested loop inside the answer.
+// Answers every modal dialog the way an operator would and records their class names (a
+// message box's object name when it has one). The file dialogs get `file_name` (or are
+// cancelled when it is empty), a message box is answered Yes or Ok, else with its Escape
+// button, and the unexpected error is survived by ticking "DONT die". A dialog with a button
+// named or labelled `press` has it pressed once before it is closed. Every answer is queued: a
+// dialog that opens another one runs a nested loop inside the answer.
 class Operator : public QObject
 {
 public:
@@ -91,7 +95,8 @@ public:
 
     QStringList seen;
     QStringList start_folders; // of the file dialogs, in order
-    QStringList messages;      // the texts of the message boxes, in order
+    QStringList proposals;     // the file dialogs' filters and proposed names, in order
+    QStringList messages;      // the texts of the message boxes and reasons given, in order
     QString press;
 
 private:
@@ -101,12 +106,20 @@ private:
         if (!modal)
             return;
         if (!modal->property("seen").toBool()) {
-            seen << QString::fromLatin1(modal->metaObject()->className());
+            const bool named_box =
+                qobject_cast<QMessageBox *>(modal) && !modal->objectName().isEmpty();
+            seen << (named_box ? modal->objectName()
+                               : QString::fromLatin1(modal->metaObject()->className()));
             modal->setProperty("seen", true);
-            if (auto *files = qobject_cast<QFileDialog *>(modal))
+            if (auto *files = qobject_cast<QFileDialog *>(modal)) {
                 start_folders << files->directory().absolutePath();
+                proposals << files->nameFilters().join(QStringLiteral(";;")) + QLatin1Char(' ') +
+                                 child<QLineEdit>(*files, QStringLiteral("fileNameEdit"))->text();
+            }
             if (auto *box = qobject_cast<QMessageBox *>(modal))
                 messages << box->text();
+            if (auto *reason = modal->findChild<QLabel *>(QStringLiteral("lbl_reason")))
+                messages << reason->text().remove(QChar(0x200B)); // its places to wrap a path
         }
         if (auto *files = qobject_cast<QFileDialog *>(modal)) {
             // The dialog loads its folder in the background and may ignore an early accept:
@@ -129,7 +142,11 @@ private:
             });
             return;
         }
-        auto *button = press.isEmpty() ? nullptr : modal->findChild<QPushButton *>(press);
+        const QList<QPushButton *> buttons = modal->findChildren<QPushButton *>();
+        const auto named = std::find_if(buttons.cbegin(), buttons.cend(), [this](auto *button) {
+            return !press.isEmpty() && (button->objectName() == press || button->text() == press);
+        });
+        auto *button = named == buttons.cend() ? nullptr : *named;
         if (button && !modal->property("pressed").toBool()) {
             modal->setProperty("pressed", true);
             QTimer::singleShot(0, button, [button] { button->click(); });
@@ -139,8 +156,11 @@ private:
             return;
         modal->setProperty("closing", true);
         if (auto *question = qobject_cast<QMessageBox *>(modal)) {
-            QAbstractButton *yes = question->button(QMessageBox::Yes);
-            QAbstractButton *answer = yes ? yes : question->button(QMessageBox::Ok);
+            QAbstractButton *answer = question->button(QMessageBox::Yes);
+            if (!answer)
+                answer = question->button(QMessageBox::Ok);
+            if (!answer)
+                answer = question->escapeButton();
             QTimer::singleShot(0, answer, [answer] { answer->click(); });
             return;
         }
@@ -154,11 +174,12 @@ private:
     QTimer timer;
 };
 
-// Presses Generate, answers the file dialog with `path` (cancels it when empty) and returns
-// the dialogs that were shown.
-inline QStringList generate(QWidget &window, const QString &path)
+// Presses Generate, answers the file dialog with `path` (cancels it when empty), presses the
+// button `press` of the dialog that has one and returns the dialogs that were shown.
+inline QStringList generate(QWidget &window, const QString &path, const QString &press = {})
 {
     Operator user(path);
+    user.press = press;
     child<QAbstractButton>(window, QStringLiteral("Gen_btn"))->click();
     return user.seen;
 }

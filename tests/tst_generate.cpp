@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "file_faults.h"
+#include "gameini/game_ini_encoding.h"
 #include "mainwindow/mainwindow.h"
 #include "test_support.h"
 
@@ -39,21 +40,26 @@ private slots:
         QTest::addColumn<Fixture>("fixture");
         QTest::addColumn<QString>("name"); // answered in the file dialog; empty cancels it
         QTest::addColumn<QStringList>("dialogs");
+        QTest::addColumn<QString>("reason"); // that IOerr gives
         QTest::newRow("cancelled")
-            << Fixture::Regular << "" << QStringList{"QFileDialog", "opcanceled"};
+            << Fixture::Regular << "" << QStringList{"QFileDialog", "opcanceled"} << "";
         QTest::newRow("missing folder")
-            << Fixture::Regular << "gone/Game.ini" << QStringList{"QFileDialog", "IOerr"};
+            << Fixture::Regular << "gone/Game.ini" << QStringList{"QFileDialog", "IOerr"}
+            << "gone/Game.ini: its folder";
+        // The backup of the old file is what no longer fits.
         QTest::newRow("full disk") << Fixture::FullDisk << "Game.ini"
-                                   << QStringList{"QFileDialog", "QMessageBox", "IOerr"};
+                                   << QStringList{"QFileDialog", "replace_question", "IOerr"}
+                                   << "Game.ini.bak: No space left on device";
     }
 
-    // A failed save leaves the old file and its folder as they were. Other file faults are
-    // met by the writer the command-line tool shares, in tst_cli_files.
+    // A failed save leaves the old file and its folder as they were, and IOerr says why. Other
+    // file faults are met by the writer the command-line tool shares, in tst_cli_files.
     void failed_save_changes_nothing()
     {
         QFETCH(Fixture, fixture);
         QFETCH(QString, name);
         QFETCH(QStringList, dialogs);
+        QFETCH(QString, reason);
         TestFolder own;
         PREPARE_OR_SKIP(own, fixture, QStringLiteral("Game.ini"));
         const QString path = own.file(QStringLiteral("Game.ini"));
@@ -62,11 +68,77 @@ private slots:
 
         MainWindow window;
         window.show();
-        QCOMPARE(generate(window, name.isEmpty() ? name : own.file(name)), dialogs);
+        Operator user(name.isEmpty() ? name : own.file(name));
+        user.press = QStringLiteral("Replace it");
+        operate(window, QStringLiteral("Gen_btn"));
+        QCOMPARE(user.seen, dialogs);
+        if (!reason.isEmpty())
+            QVERIFY2(user.messages.last().contains(reason), qPrintable(user.messages.last()));
         const FileState after = state_of(path);
         QVERIFY(after == before && after.inode == before.inode);
         QCOMPARE(contents(path), kOldText);
         QCOMPARE(names_in(own.path()), names);
+    }
+
+    void existing_file_is_replaced_only_when_asked_to_data()
+    {
+        QTest::addColumn<QByteArray>("old");
+        QTest::addColumn<QString>("press");   // in replace_question
+        QTest::addColumn<QString>("then");    // the dialog after it
+        QTest::addColumn<QString>("warning"); // in its text; empty: none
+        const QByteArray level_only =
+            encode_game_ini("[/script/shootergame.shootergamemode]\r\n; kept by hand\r\n"
+                            "OverridePlayerLevelEngramPoints=5\r\n",
+                            GameIniEncoding::Utf16LE);
+        const QString other_sections =
+            "It holds 2 lines that are not level progression, in [ServerSettings] and "
+            "[/Script/ShooterGame.ShooterGameMode]: replacing it loses them.";
+        QTest::newRow("replaced") << kOldText << "Replace it"
+                                  << "thanxForUsing" << other_sections;
+        QTest::newRow("cancelled") << kOldText << "Cancel"
+                                   << "opcanceled" << other_sections;
+        QTest::newRow("merged instead") << kOldText << "Merge into it instead…"
+                                        << "GameIniPreview" << other_sections;
+        QTest::newRow("level lines only, UTF-16") << level_only << "btn_replace"
+                                                  << "thanxForUsing"
+                                                  << "";
+    }
+
+    // Replacing keeps the old bytes as the backup; any other answer writes nothing.
+    void existing_file_is_replaced_only_when_asked_to()
+    {
+        QFETCH(QByteArray, old);
+        QFETCH(QString, press);
+        QFETCH(QString, then);
+        QFETCH(QString, warning);
+        TestFolder own;
+        const QString path = own.file(QStringLiteral("Game.ini"));
+        QVERIFY(put(path, old));
+        MainWindow window;
+        window.show();
+        const QString fresh = own.file(QStringLiteral("fresh.ini"));
+        generate(window, fresh);
+
+        Operator user(path);
+        user.press = press;
+        operate(window, QStringLiteral("Gen_btn"));
+        QCOMPARE(user.seen, (QStringList{"QFileDialog", "replace_question", then}));
+        QVERIFY(user.messages.first().contains("Game.ini already exists."));
+        QCOMPARE(user.messages.first().contains("It holds"), !warning.isEmpty());
+        QVERIFY2(user.messages.first().contains(warning), qPrintable(user.messages.first()));
+        const bool replaced = then == "thanxForUsing";
+        QCOMPARE(contents(path), replaced ? contents(fresh) : old);
+        QCOMPARE(contents(path + ".bak"), replaced ? old : QByteArray("<missing>"));
+    }
+
+    void save_dialog_offers_game_ini()
+    {
+        MainWindow window;
+        window.show();
+        Operator user{QString()};
+        operate(window, QStringLiteral("Gen_btn"));
+        QCOMPARE(user.proposals,
+                 QStringList{"Text Files (*.txt);;INI files (*.ini);;All files (*) Game.ini"});
     }
 
     void held_lock_is_waited_for_data()
@@ -75,9 +147,11 @@ private slots:
         QTest::addColumn<QStringList>("dialogs");
         // Held past a second, the wait shows; closing it cancels the save.
         QTest::newRow("cancelled")
-            << 60000 << QStringList{"QFileDialog", "QMessageBox", "QProgressDialog", "opcanceled"};
+            << 60000
+            << QStringList{"QFileDialog", "replace_question", "QProgressDialog", "opcanceled"};
         QTest::newRow("released") << 300
-                                  << QStringList{"QFileDialog", "QMessageBox", "thanxForUsing"};
+                                  << QStringList{"QFileDialog", "replace_question",
+                                                 "thanxForUsing"};
     }
 
     // Another program writing the file is waited for without freezing the window.
@@ -97,9 +171,12 @@ private slots:
 
         MainWindow window;
         window.show();
-        QCOMPARE(generate(window, path), dialogs);
-        QCOMPARE(contents(path) == kOldText, held_ms > 1000);
-        QCOMPARE(names_in(own.path()), QStringList{"Game.ini"});
+        QCOMPARE(generate(window, path, QStringLiteral("Replace it")), dialogs);
+        const bool written = held_ms < 1000;
+        QCOMPARE(contents(path) == kOldText, !written);
+        const QStringList names =
+            written ? QStringList{"Game.ini", "Game.ini.bak"} : QStringList{"Game.ini"};
+        QCOMPARE(names_in(own.path()), names);
     }
 
     void group_without_style_is_reported_and_writing_goes_on()
