@@ -8,6 +8,9 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLabel>
+
+#include <algorithm>
 
 IOerr::IOerr(QWidget *parent) : QDialog(parent), form(new Ui::IOerr)
 {
@@ -27,7 +30,14 @@ void IOerr::set_reason(const QString &file, const QString &reason)
     // places to break.
     QString shown = QDir::toNativeSeparators(file);
     shown.replace(QDir::separator(), QString(QDir::separator()) + QChar(0x200B));
-    form->lbl_reason->setText(shown + QStringLiteral(": ") + reason);
+    QLabel &label = *form->lbl_reason;
+    label.setText(shown + QStringLiteral(": ") + reason);
+    // A long reason takes more lines: the dialog grows below its picture to hold them.
+    label.ensurePolished();
+    const int extra = std::max(0, label.heightForWidth(label.width()) - label.height());
+    label.resize(label.width(), label.height() + extra);
+    form->pushButton->move(form->pushButton->x(), form->pushButton->y() + extra);
+    resize(width(), height() + extra);
 }
 
 IOerr::~IOerr()
