@@ -24,7 +24,7 @@ QString listed(QStringList items)
     constexpr int kShown = 5;
     if (items.size() > kShown + 1) {
         const int more = int(items.size()) - kShown;
-        items = items.mid(0, kShown) << tr("%1 more").arg(more);
+        items = items.mid(0, kShown) << tr("%1 more sections").arg(more);
     }
     if (items.size() < 2)
         return items.join(QString());
