@@ -37,6 +37,19 @@ Failure<FileProblem> problem(FileProblem::Kind kind, const QString &file, const 
     return {{kind, file, reason}};
 }
 
+// The system's reason why the file `name` cannot be made and written, which QLockFile does
+// not tell: a missing folder, a full disk.
+QString why_not_made(const QString &name)
+{
+    QFile probe(name);
+    if (!probe.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
+        return probe.errorString();
+    const bool written = probe.write("0\n") == 2;
+    const QString reason = written ? QStringLiteral("unknown error") : probe.errorString();
+    probe.remove();
+    return reason;
+}
+
 // Takes the lock file beside `name`, waiting as `wait` says.
 Outcome<void, FileProblem> take(QLockFile &lock, const QString &name, const LockWait &wait)
 {
@@ -46,7 +59,8 @@ Outcome<void, FileProblem> take(QLockFile &lock, const QString &name, const Lock
     while (!lock.tryLock(0)) {
         if (lock.error() != QLockFile::LockFailedError)
             return problem(FileProblem::NotRead, name,
-                           QStringLiteral("its lock file cannot be made"));
+                           QStringLiteral("its lock file cannot be made (%1)")
+                               .arg(why_not_made(name + QStringLiteral(".lock"))));
         if (!waiting && told.hasExpired() && wait.waiting) {
             waiting = true;
             wait.waiting();
