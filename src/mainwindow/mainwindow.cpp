@@ -57,8 +57,8 @@ MainWindow::MainWindow(QWidget *parent)
     for (RampPage *page : ramp_pages())
         page->refresh();
 
-    form->lbl_error_dino->hide();
-    form->lbl_error_player->hide();
+    show_overflow(creature_experience, false);
+    show_overflow(player_experience, false);
     form->btn_revert->hide();
     form->stackedWidget->setCurrentIndex(0);
 
