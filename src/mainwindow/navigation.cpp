@@ -125,8 +125,8 @@ void MainWindow::switch_to_page(int page)
     form->Help_pgs->setCurrentIndex(page);
     form->stackedWidget->setCurrentIndex(page);
     form->pages_progress->setValue(page);
-    // Next is disabled there, and Return should generate rather than press whatever the
-    // focus fell to.
+    // Next is disabled on the summary: Generate takes the focus, so that Return generates
+    // rather than pressing whatever the focus fell to.
     if (page == SummaryPage)
         form->Gen_btn->setFocus();
 }
