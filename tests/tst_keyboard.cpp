@@ -94,6 +94,35 @@ private slots:
             QCOMPARE(child<QTextEdit>(*window, focus)->toPlainText(), QStringLiteral("\n"));
     }
 
+    // However the summary is reached, Generate has the focus and Return presses it.
+    void summary_focuses_generate_data()
+    {
+        QTest::addColumn<QString>("choices");
+        QTest::addColumn<QString>("keys"); // pressed on Next on the customisation page
+        QTest::newRow("Return") << ""
+                                << "Return";
+        QTest::newRow("Alt+Right, player skipped") << "player_skip"
+                                                   << "Alt+Right";
+        QTest::newRow("back and again") << ""
+                                        << "Return, Alt+Left, Alt+Right";
+    }
+
+    void summary_focuses_generate()
+    {
+        QFETCH(QString, choices);
+        QFETCH(QString, keys);
+        operate(*window, choices);
+        go_to_page(*window, 7);
+        child<QWidget>(*window, "btn_next_page")->setFocus();
+        QTest::keySequence(static_cast<QWidget *>(nullptr), QKeySequence(keys));
+        QCOMPARE(page(*window), 8);
+        QCOMPARE(focused(), QStringLiteral("Gen_btn"));
+
+        Operator user{QString()}; // cancels the save dialog
+        press(Qt::Key_Return);
+        QCOMPARE(user.seen.value(0), QStringLiteral("QFileDialog"));
+    }
+
     void tab_follows_reading_order_data()
     {
         QTest::addColumn<QStringList>("choices");

@@ -3,8 +3,8 @@
 
 #include "mainwindow/application_identity.h"
 #include "mainwindow/mainwindow.h"
-#include "window_common/window_placement.h"
 #include "test_support.h"
+#include "window_common/window_placement.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -71,18 +71,37 @@ private slots:
         }
     }
 
-    void help_toggle_widens_and_restores()
+    // The help panel widens the window to the right: the window moves left where it would
+    // stick out, the panel is seen whole, and closing it moves the window back.
+    void help_panel_stays_on_screen_data()
     {
+        QTest::addColumn<QPoint>("start"); // none: where the window places itself
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        QTest::newRow("centred") << QPoint();
+        QTest::newRow("at the right edge") << QPoint(area.right() + 1 - 700, area.top() + 40);
+        QTest::newRow("partly past the left edge") << QPoint(area.left() - 60, area.top() + 40);
+    }
+
+    void help_panel_stays_on_screen()
+    {
+        QFETCH(QPoint, start);
         MainWindow window;
-        window.move(120, 80);
+        if (!start.isNull())
+            window.move(start);
         window.show();
+        const QRect area = window.screen()->availableGeometry();
+        const QPoint before = window.pos();
         auto *help = child<QPushButton>(window, "btn_walkmethro");
-        const QPoint position = window.pos();
-        for (const QSize size : {QSize(950, 530), QSize(700, 530)}) {
-            QTest::mouseClick(help, Qt::LeftButton);
-            QCOMPARE(window.size(), size);
-            QCOMPARE(window.pos(), position);
-        }
+        auto *panel = child<QWidget>(window, "Help_pgs");
+
+        QTest::mouseClick(help, Qt::LeftButton);
+        QCOMPARE(window.size(), QSize(950, 530));
+        QCOMPARE(window.pos(), widened_within(QRect(before, window.size()), area));
+        QVERIFY(window.frameGeometry().right() <= area.right());
+        QVERIFY(area.contains(QRect(panel->mapToGlobal(QPoint()), panel->size())));
+        QTest::mouseClick(help, Qt::LeftButton);
+        QCOMPARE(window.size(), QSize(700, 530));
+        QCOMPARE(window.pos(), before);
     }
 
     void custom_code_box_empties_and_enables_editor()
@@ -161,6 +180,34 @@ private slots:
         QFETCH(QSize, size);
         QFETCH(QRect, area);
         QTEST(centred_within(owner, size, area), "corner");
+    }
+
+    void help_placement_data()
+    {
+        QTest::addColumn<QRect>("widened");
+        QTest::addColumn<QRect>("area");
+        QTest::addColumn<QPoint>("corner");
+        const QSize wide(950, 530);
+        const QRect screen(0, 0, 1280, 800), small(0, 0, 800, 600),
+            second_screen(1280, 0, 1024, 768), beside_panel(0, 0, 1232, 800);
+        QTest::newRow("fits") << QRect({290, 135}, wide) << screen << QPoint(290, 135);
+        QTest::newRow("ends at the edge") << QRect({330, 135}, wide) << screen << QPoint(330, 135);
+        QTest::newRow("must move left") << QRect({600, 135}, wide) << screen << QPoint(330, 135);
+        QTest::newRow("beside a panel")
+            << QRect({400, 10}, wide) << beside_panel << QPoint(282, 10);
+        QTest::newRow("on a second screen")
+            << QRect({1700, 50}, wide) << second_screen << QPoint(1354, 50);
+        QTest::newRow("past the left edge, fits")
+            << QRect({-100, 35}, wide) << screen << QPoint(-100, 35);
+        QTest::newRow("wider than the screen")
+            << QRect({50, 35}, wide) << small << QPoint(-150, 35);
+    }
+
+    void help_placement()
+    {
+        QFETCH(QRect, widened);
+        QFETCH(QRect, area);
+        QTEST(widened_within(widened, area), "corner");
     }
 };
 

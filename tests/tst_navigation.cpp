@@ -99,16 +99,20 @@ private slots:
         const QString undo = state(window, overflow);
         operate(window, overflow);
         auto *error = child<QLabel>(window, error_label);
+        // The most levels that fit are named beside the error, and go with it.
+        auto *limit = child<QLabel>(window, QString(error_label).replace("error", "limit"));
         for (const char *button : {"btn_next_page", "btn_prev_page"}) {
             error->hide();
             operate(window, button);
             QCOMPARE(page(window), stay_on);
             QVERIFY(in_step(window));
             QVERIFY(error->isVisibleTo(&window));
+            QVERIFY(limit->isVisibleTo(&window));
         }
         operate(window, undo + " btn_next_page");
         QCOMPARE(page(window), stay_on + 1);
         QVERIFY(!error->isVisibleTo(&window));
+        QVERIFY(!limit->isVisibleTo(&window));
     }
 
     void summary_texts_data()

@@ -64,13 +64,18 @@ private slots:
     }
 
     // The last sample of a preview is the level count itself, so its marker shows exactly when
-    // xp_within_limit fails, and page navigation agrees with what the preview shows.
+    // xp_within_limit fails, and page navigation agrees with what the preview shows. The first
+    // level past the limit is the same searched from any level count past it.
     void overflow_boundary()
     {
         QFETCH(double, scale);
         QFETCH(int, levels);
         QFETCH(bool, within);
         QCOMPARE(xp_within_limit(scale, levels), within);
+        if (!within) {
+            QCOMPARE(first_level_past_limit(scale, levels), levels);
+            QCOMPARE(first_level_past_limit(scale, 4000), levels);
+        }
         for (const auto preview_of : {player_xp_preview, creature_xp_preview}) {
             const auto preview = preview_of(XpStyle::Exponential, scale, levels);
             QVERIFY(preview);

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: Quillmark contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "cli/options.h"
 #include "mainwindow/font_fallbacks.h"
 #include "mainwindow/mainwindow.h"
 #include "ramps/format_number.h"
@@ -140,6 +141,45 @@ private slots:
                 !child<QLabel>(window, ramp == "player" ? "lbl_error_player" : "lbl_error_dino")
                      ->isHidden(),
                 values.contains(-1));
+    }
+
+    // Beside an overflow, the most levels that fit at the scaling in the spin box, counted as
+    // the command line's refusal counts them; the line follows the scaling before a refresh.
+    void overflow_names_the_most_levels_data()
+    {
+        QTest::addColumn<QString>("ramp");
+        QTest::addColumn<double>("scale");
+        QTest::addColumn<int>("most");
+        QTest::newRow("player preset") << "player" << 466.627 << 222;
+        QTest::newRow("player 500") << "player" << 500.0 << 17;
+        QTest::newRow("creature preset") << "creature" << 480.933 << 143;
+        QTest::newRow("creature 469.311") << "creature" << 469.311 << 208;
+    }
+
+    void overflow_names_the_most_levels()
+    {
+        QFETCH(QString, ramp);
+        QFETCH(double, scale);
+        QFETCH(int, most);
+        MainWindow window;
+        const Ramp &page = kRamps[ramp];
+        auto *limit =
+            child<QLabel>(window, ramp == "player" ? "lbl_limit_player" : "lbl_limit_dino");
+        QVERIFY(limit->isHidden());
+        operate(window, QStringLiteral("%1=4000 %2 %3=%4")
+                            .arg(page.levels, page.refresh, page.scaling)
+                            .arg(scale));
+        QVERIFY(!limit->isHidden());
+        QCOMPARE(limit->text(), QStringLiteral("At this scaling: at most %1 levels").arg(most));
+        QCOMPARE(first_level_past_limit(scale, 4000) - 1, most);
+        const CommandLine cli =
+            parse_command_line({"quillmark-cli", "--" + ramp + "-levels", "4000",
+                                "--" + ramp + "-scale", QString::number(scale)});
+        QVERIFY2(cli.refusal.contains(QStringLiteral(" at most %1 levels,").arg(most)),
+                 qPrintable(cli.refusal));
+
+        operate(window, QStringLiteral("%1=%2 %3").arg(page.levels).arg(most).arg(page.refresh));
+        QVERIFY(limit->isHidden());
     }
 
     void spin_box_value_truncates_into_slider()

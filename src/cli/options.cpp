@@ -53,21 +53,6 @@ QString spelled_scale(double value)
 
 namespace {
 
-// The first level of an exponential ramp past the limit; levels only grow with i, so the
-// limit check is monotonic in the level count.
-int first_level_past_limit(double scale, int levels)
-{
-    int within = 1;
-    while (levels - within > 1) {
-        const int middle = (within + levels) / 2;
-        if (xp_within_limit(scale, middle))
-            within = middle;
-        else
-            levels = middle;
-    }
-    return levels;
-}
-
 struct Options {
     QCommandLineOption help{{"h", "help"}, ""};
     QCommandLineOption version{"version", ""};

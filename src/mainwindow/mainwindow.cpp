@@ -13,6 +13,7 @@
 #include "window_common/window_placement.h"
 
 #include <QDesktopServices>
+#include <QScreen>
 #include <QUrl>
 
 namespace {
@@ -25,9 +26,10 @@ const QSize kWideSize(950, 530);   // the wizard and the help panel at x 710
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent), form(new Ui::MainWindow), drag_offset_x(0), drag_offset_y(0),
-      help_panel_open(false), saved_dino_style(GameIniChoices::Creature::Unchosen),
-      saved_dino_difficulty(0), saved_dino_target_level(0), saved_slider_dino_difficulty(0),
-      saved_slider_dino_level(0), dino_locked_to_stock(false)
+      help_panel_open(false), help_panel_shift(0),
+      saved_dino_style(GameIniChoices::Creature::Unchosen), saved_dino_difficulty(0),
+      saved_dino_target_level(0), saved_slider_dino_difficulty(0), saved_slider_dino_level(0),
+      dino_locked_to_stock(false)
 {
     {
         const PagesBuiltInPlace pages_built_in_place(*this);
@@ -57,8 +59,8 @@ MainWindow::MainWindow(QWidget *parent)
     for (RampPage *page : ramp_pages())
         page->refresh();
 
-    form->lbl_error_dino->hide();
-    form->lbl_error_player->hide();
+    show_overflow(creature_experience, false);
+    show_overflow(player_experience, false);
     form->btn_revert->hide();
     form->stackedWidget->setCurrentIndex(0);
 
@@ -79,9 +81,20 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     return QMainWindow::eventFilter(watched, event);
 }
 
+// The panel widens the window to the right; on a small screen the window moves left so that
+// the panel is seen, and closing it moves the window back as far.
 void MainWindow::on_btn_walkmethro_clicked()
 {
     help_panel_open = !help_panel_open;
+    if (help_panel_open) {
+        const QRect widened(pos(), frameGeometry().size() + QSize(kWideSize.width() - width(), 0));
+        const QPoint corner = widened_within(widened, screen()->availableGeometry());
+        help_panel_shift = pos().x() - corner.x();
+        move(corner);
+    } else {
+        move(pos() + QPoint(help_panel_shift, 0));
+        help_panel_shift = 0;
+    }
     resize(help_panel_open ? kWideSize : kNarrowSize);
     form->Help_pgs->setVisible(help_panel_open);
 }

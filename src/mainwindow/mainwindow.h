@@ -123,6 +123,7 @@ private:
     int drag_offset_x;
     int drag_offset_y;
     bool help_panel_open;
+    int help_panel_shift; // how far opening the help panel moved the window left
     RampPage player_experience;
     RampPage engram_points;
     RampPage creature_experience;

@@ -110,21 +110,25 @@ void MainWindow::switch_to_page(int page)
     const int current = form->stackedWidget->currentIndex();
     if (current == PlayerParametersPage && form->player_mmo->isChecked() &&
         !xp_within_limit(form->player_xp_difficulty->value(), form->player_target_lvl->value())) {
-        form->lbl_error_player->setVisible(true);
+        show_overflow(player_experience, true);
         return;
     }
     if (current == CreatureParametersPage && form->dino_mmo->isChecked() &&
         !xp_within_limit(form->dino_difficulty->value(), form->dino_target_level->value())) {
-        form->lbl_error_dino->setVisible(true);
+        show_overflow(creature_experience, true);
         return;
     }
-    form->lbl_error_dino->hide();
-    form->lbl_error_player->hide();
+    show_overflow(creature_experience, false);
+    show_overflow(player_experience, false);
     if (page == SummaryPage)
         fill_summary();
     form->Help_pgs->setCurrentIndex(page);
     form->stackedWidget->setCurrentIndex(page);
     form->pages_progress->setValue(page);
+    // Next is disabled on the summary: Generate takes the focus, so that Return generates
+    // rather than pressing whatever the focus fell to.
+    if (page == SummaryPage)
+        form->Gen_btn->setFocus();
 }
 
 namespace {

@@ -122,3 +122,17 @@ bool xp_within_limit(double scale, int levels)
     }
     return true;
 }
+
+// Levels only grow with i, so the limit check is monotonic in the level count.
+int first_level_past_limit(double scale, int levels)
+{
+    int within = 1;
+    while (levels - within > 1) {
+        const int middle = (within + levels) / 2;
+        if (xp_within_limit(scale, middle))
+            within = middle;
+        else
+            levels = middle;
+    }
+    return levels;
+}

@@ -33,3 +33,6 @@ std::optional<EngramPreview> engram_preview(int style, double scale, int levels,
 
 // True when no level 2..levels of the exponential ramp passes kXpLimit.
 bool xp_within_limit(double scale, int levels);
+// The first level of the exponential ramp past kXpLimit, for a level count that passes it:
+// the window and the command line name one less as the most levels allowed at this scaling.
+int first_level_past_limit(double scale, int levels);

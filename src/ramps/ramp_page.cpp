@@ -58,6 +58,9 @@ void scaling_changed(RampPage &page, double scaling)
 {
     spin_changed(page.scaling_sync,
                  [&] { page.scaling_slider->setValue(static_cast<int>(scaling * 1000)); });
+    // The limit shown names the scaling in the spin box, refreshed preview or not.
+    if (page.overflow_limit && !page.overflow_limit->isHidden())
+        show_overflow(page, true);
 }
 
 // Without a guard each level control sets the other, which sets the first back to the same
@@ -85,6 +88,20 @@ void levels_changed(RampPage &page, int levels)
     refresh_if_live(page);
 }
 
+void show_overflow(RampPage &page, bool overflowed)
+{
+    page.overflow_error->setVisible(overflowed);
+    page.overflow_limit->setVisible(overflowed);
+    if (!overflowed)
+        return;
+    // Counted as the command line counts it, up to the most levels the page takes.
+    const double scale = page.scaling->value();
+    const int most = page.levels->maximum();
+    const int allowed =
+        xp_within_limit(scale, most) ? most : first_level_past_limit(scale, most) - 1;
+    page.overflow_limit->setText(QStringLiteral("At this scaling: at most %1 levels").arg(allowed));
+}
+
 void real_time_clicked(const RampPage &page)
 {
     page.refresh_button->setVisible(!page.real_time->isChecked());
@@ -100,7 +117,7 @@ void refresh_xp_preview(RampPage &page, XpPreviewOf compute)
     }
     // The other styles cannot overflow and leave the error as it was.
     if (page.style == XpStyle::Exponential)
-        page.overflow_error->setVisible(preview->overflowed);
+        show_overflow(page, preview->overflowed);
     show_xp_preview(*page.table, *preview);
 }
 

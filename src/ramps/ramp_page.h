@@ -44,6 +44,7 @@ struct RampPage {
     QPushButton *refresh_button = nullptr;
     QTableWidget *table = nullptr;
     QLabel *overflow_error = nullptr; // none for the engram points, which cannot overflow
+    QLabel *overflow_limit = nullptr; // beside the error: the most levels the scaling allows
 
     SyncGuard scaling_sync;
     // None where the level controls set each other unguarded, or where there is no slider.
@@ -67,6 +68,10 @@ void scaling_changed(RampPage &page, double scaling);
 // The two sides of the level pair; the engram page's own level count has no slider.
 void level_slider_moved(RampPage &page, int levels);
 void levels_changed(RampPage &page, int levels);
+
+// Shows or hides an experience page's overflow error, and with it the most levels that fit
+// at the page's scaling.
+void show_overflow(RampPage &page, bool overflowed);
 
 // Real-time refresh hides the refresh button.
 void real_time_clicked(const RampPage &page);

@@ -22,6 +22,7 @@ void MainWindow::set_up_ramp_pages()
     player.refresh_button = form->player_xp_refresh_button;
     player.table = form->estimated_player_xp;
     player.overflow_error = form->lbl_error_player;
+    player.overflow_limit = form->lbl_limit_player;
     // No level_sync: the level controls set each other unguarded.
     player.style = XpStyle::Exponential;
     player.refresh = [this] { refresh_xp_preview(player_experience, player_xp_preview); };
@@ -57,6 +58,7 @@ void MainWindow::set_up_ramp_pages()
     creature.refresh_button = form->dino_xp_refresh_button;
     creature.table = form->estimated_dino_xp;
     creature.overflow_error = form->lbl_error_dino;
+    creature.overflow_limit = form->lbl_limit_dino;
     // The level pair is guarded: one change refreshes a live preview once.
     creature.level_sync.emplace();
     creature.style = XpStyle::ComplexCurve;

@@ -17,6 +17,11 @@ QPoint centred_within(const QRect &owner, const QSize &size, const QRect &area)
     return placed.topLeft();
 }
 
+QPoint widened_within(const QRect &widened, const QRect &area)
+{
+    return widened.topLeft() - QPoint(qMax(0, widened.right() - area.right()), 0);
+}
+
 void place_on_screen(QWidget &window)
 {
     const QRect area = window.screen()->availableGeometry();

@@ -12,6 +12,11 @@ class QWidget;
 // title strip and buttons can be reached.
 QPoint centred_within(const QRect &owner, const QSize &size, const QRect &area);
 
+// Top-left corner for a window grown to the right into `widened` (its corner still the old
+// one): moved left as far as it sticks out of `area`. One wider than `area` ends at its right
+// edge, so that what it grew to show is seen.
+QPoint widened_within(const QRect &widened, const QRect &area);
+
 // Puts the window in the middle of the available area of the screen it starts on.
 void place_on_screen(QWidget &window);
 
