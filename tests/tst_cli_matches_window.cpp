@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "file_faults.h"
+#include "game_ini_lines.h"
 #include "mainwindow/mainwindow.h"
 #include "test_support.h"
 
@@ -88,9 +89,8 @@ private slots:
         QFETCH(QString, arguments);
         QFETCH(QString, actions);
         // Other settings around old level lines and an old cap, with LF line ends.
-        const QByteArray old = "[ServerSettings]\nPort=7777\n"
-                               "[/script/shootergame.shootergamemode]\nbPvE=True\n"
-                               "OverridePlayerLevelEngramPoints=3\n"
+        const QByteArray old = "[ServerSettings]\nPort=7777\n" + header("\n") + "bPvE=True\n" +
+                               engram_lines({3}, "\n") +
                                "OverrideMaxExperiencePointsPlayer=10\nMatingSpeed=2\n";
         QDir(folder.path()).mkpath(QStringLiteral("window"));
         QDir(folder.path()).mkpath(QStringLiteral("cli"));

@@ -1,29 +1,13 @@
 // SPDX-FileCopyrightText: Quillmark contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "game_ini_lines.h"
 #include "gameini/game_ini_check.h"
 #include "output/game_ini_text.h"
 
 #include <QtTest>
 
 namespace {
-
-const QByteArray kHeader = "[/script/shootergame.shootergamemode]\r\n";
-
-// A ramp line of the given values, with indices from 0.
-QByteArray ramp(const QVector<qint64> &values)
-{
-    QByteArray line = "LevelExperienceRampOverrides=(";
-    for (int k = 0; k < values.size(); ++k)
-        line += QByteArray(k > 0 ? "," : "") + "ExperiencePointsForLevel[" + QByteArray::number(k) +
-                "]=" + QByteArray::number(values[k]);
-    return line + ")\r\n";
-}
-
-QByteArray engram_lines(int count)
-{
-    return QByteArray("OverridePlayerLevelEngramPoints=1\r\n").repeated(count);
-}
 
 QString spelled(const std::vector<IniProblem> &problems)
 {
@@ -58,27 +42,30 @@ private slots:
                 " +levelExperienceRampOverrides = (experiencepointsforlevel[0]=5.5) \r\n"
                 ".OverrideMaxExperiencePointsPlayer = 6\r\n",
             "");
-        row("one engram line per level", kHeader + ramp({5, 6, 7}) + engram_lines(4), "");
+        row("one engram line per level",
+            kHeader + ramp_line({5, 6, 7}) + engram_lines(Numbers(4, 1)), "");
         row("one engram line per level after the first",
-            kHeader + ramp({5, 6, 7}) + engram_lines(3), "");
+            kHeader + ramp_line({5, 6, 7}) + engram_lines(Numbers(3, 1)), "");
         row("short engram list with every engram unlocked",
-            kHeader + "bAutoUnlockAllEngrams=True\r\n" + ramp({5, 6, 7}) + engram_lines(1), "");
+            kHeader + "bAutoUnlockAllEngrams=True\r\n" + ramp_line({5, 6, 7}) +
+                engram_lines(Numbers(1, 1)),
+            "");
         row("non-ASCII comments",
             "; Grüße\r\n" + kHeader + "# Grüße\r\nGrüße ohne Gleichheitszeichen\r\n", "");
         row("the game's own section",
-            kHeader + "[ShooterGameMode_TEMPOverrides]\r\n" + engram_lines(1) +
+            kHeader + "[ShooterGameMode_TEMPOverrides]\r\n" + engram_lines(Numbers(1, 1)) +
                 "OverrideMaxExperiencePointsPlayer=0\r\n",
             "");
         row("caps at or above the top, or 0",
-            kHeader + ramp({5, 6}) + ramp({7, 8}) +
+            kHeader + ramp_line({5, 6}) + ramp_line({7, 8}) +
                 "OverrideMaxExperiencePointsPlayer=6\r\nOverrideMaxExperiencePointsDino=0\r\n",
             "");
         row("generated text", game_ini_text(GameIniChoices{}).bytes, "");
 
-        row("before the header", engram_lines(1) + kHeader + ramp({5, 6}),
+        row("before the header", engram_lines(Numbers(1, 1)) + kHeader + ramp_line({5, 6}),
             "1: error: OverridePlayerLevelEngramPoints stands before the section header "
             "[/script/shootergame.shootergamemode]; the game ignores it");
-        row("in another section, prefixed", kHeader + "[ServerSettings]\r\n+" + ramp({5}),
+        row("in another section, prefixed", kHeader + "[ServerSettings]\r\n+" + ramp_line({5}),
             "3: error: LevelExperienceRampOverrides stands in section [ServerSettings], not in "
             "[/script/shootergame.shootergamemode]; the game ignores it");
         row("non-ASCII in a setting", kHeader + "Motd=Gr\xC3\xBC\xC3\x9F\r\n",
@@ -97,36 +84,38 @@ private slots:
         row("engram line does not parse", kHeader + "OverridePlayerLevelEngramPoints=-1\r\n",
             "2: error: OverridePlayerLevelEngramPoints does not parse: expected a whole number "
             "after \"=\"");
-        row("gap", kHeader + ramp({1, 2}).replace("[1]", "[2]"),
+        row("gap", kHeader + ramp_line({1, 2}).replace("[1]", "[2]"),
             "2: error: ExperiencePointsForLevel[2] leaves a gap after ExperiencePointsForLevel[0]; "
             "expected ExperiencePointsForLevel[1]");
-        row("repeat", kHeader + ramp({1, 2}).replace("[1]", "[0]"),
+        row("repeat", kHeader + ramp_line({1, 2}).replace("[1]", "[0]"),
             "2: error: ExperiencePointsForLevel[0] repeats an index; expected "
             "ExperiencePointsForLevel[1]");
-        row("decrease, reported once", kHeader + ramp({5, 10, 11, 9, 8}),
+        row("decrease, reported once", kHeader + ramp_line({5, 10, 11, 9, 8}),
             "2: error: ExperiencePointsForLevel[3]=9 is less than the level before (11)");
-        row("equal neighbours", kHeader + ramp({5, 10, 10, 11, 11}),
+        row("equal neighbours", kHeader + ramp_line({5, 10, 10, 11, 11}),
             "2: warning: ExperiencePointsForLevel[1] and ExperiencePointsForLevel[2] are both 10: "
             "level 3 is passed at once; a typo? (2 such pairs in all)");
-        row("above 2147483647", kHeader + ramp({2147483647, 2147483648}),
+        row("above 2147483647", kHeader + ramp_line({2147483647, 2147483648}),
             "2: warning: ExperiencePointsForLevel[1]=2147483648 is above 2147483647; servers are "
             "reported to misbehave above it");
-        row("third ramp line", kHeader + ramp({1}) + ramp({1}) + ramp({1}),
+        row("third ramp line", kHeader + ramp_line({1}) + ramp_line({1}) + ramp_line({1}),
             "4: error: more than two LevelExperienceRampOverrides lines; the game reads the first "
             "for players and the second for creatures");
-        row("fewer engram lines than levels", kHeader + ramp({1, 2, 3, 4}) + engram_lines(2),
+        row("fewer engram lines than levels",
+            kHeader + ramp_line({1, 2, 3, 4}) + engram_lines(Numbers(2, 1)),
             "3: warning: 2 OverridePlayerLevelEngramPoints lines for a player ramp of 5 levels: "
             "levels 3 to 5 get no override");
         row("engram lines past the last level",
-            kHeader + ramp({1, 2}) + ramp({1}) + engram_lines(5),
+            kHeader + ramp_line({1, 2}) + ramp_line({1}) + engram_lines(Numbers(5, 1)),
             "7: warning: 5 OverridePlayerLevelEngramPoints lines for a player ramp of 3 levels: "
             "lines 7 to 8 are unused");
         row("player cap below the top",
-            kHeader + ramp({5, 20, 40}) + "OverrideMaxExperiencePointsPlayer=1\r\n",
+            kHeader + ramp_line({5, 20, 40}) + "OverrideMaxExperiencePointsPlayer=1\r\n",
             "3: error: OverrideMaxExperiencePointsPlayer=1 is below the player ramp's last value "
             "(40): level 1 of 4 is the highest reachable");
         row("creature cap one point below the top",
-            kHeader + "OverrideMaxExperiencePointsDino=39\r\n" + ramp({5}) + ramp({5, 20, 40}),
+            kHeader + "OverrideMaxExperiencePointsDino=39\r\n" + ramp_line({5}) +
+                ramp_line({5, 20, 40}),
             "2: error: OverrideMaxExperiencePointsDino=39 is below the creature ramp's last value "
             "(40): level 3 of 4 is the highest reachable");
         row("near-miss key, two letters", kHeader + "+OverridePlayrLevelEngramPoint=3\r\n",
@@ -144,8 +133,7 @@ private slots:
             "2: warning: line is 65536 characters long; some hosting panels cut lines after "
             "65535");
         row("lone CR line ends",
-            kHeader.trimmed() + "\r" + ramp({5, 6}).trimmed() +
-                "\rOverrideMaxExperiencePointsPlayer=5\r",
+            header("\r") + ramp_line({5, 6}, "\r") + "OverrideMaxExperiencePointsPlayer=5\r",
             "3: error: OverrideMaxExperiencePointsPlayer=5 is below the player ramp's last value "
             "(6): level 2 of 3 is the highest reachable");
     }

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: Quillmark contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "game_ini_lines.h"
 #include "output/game_ini_text.h"
 
 #include <QRandomGenerator>
@@ -8,15 +9,11 @@
 
 #include <cmath>
 
-using Numbers = QVector<double>;
-
 namespace {
 
 using Player = GameIniChoices::Player;
 using Creature = GameIniChoices::Creature;
 using Engram = GameIniChoices::Engram;
-
-const QByteArray kHeader = "[/script/shootergame.shootergamemode]\r\n";
 
 // The game's table, typed out again here so that a slip in either copy shows.
 const Numbers kStock{
@@ -32,24 +29,6 @@ const Numbers kStock{
     705354,  785441,  873538,  971538,  1083538, 1213538, 1368538, 1558538, 1798538, 2098538,
     2468538, 2918538, 3458538, 4098538, 4208538, 4333538, 4478538, 4648538, 4848538, 5083538,
     5355838, 5678538, 6048538, 6473538};
-
-// Numbers spelled as QString::setNum(value, 'f', 0) spells them.
-QByteArray ramp_line(const Numbers &values)
-{
-    QByteArray line = "LevelExperienceRampOverrides=(";
-    for (int k = 0; k < values.size(); ++k)
-        line += QByteArray(k > 0 ? "," : "") + "ExperiencePointsForLevel[" + QByteArray::number(k) +
-                "]=" + QByteArray::number(values[k], 'f', 0);
-    return line + ")\r\n";
-}
-
-QByteArray engram_lines(const Numbers &values)
-{
-    QByteArray lines;
-    for (const double value : values)
-        lines += "OverridePlayerLevelEngramPoints=" + QByteArray::number(value, 'f', 0) + "\r\n";
-    return lines;
-}
 
 // An independent writer's values, from the formulas in single precision. Style codes are those
 // of the choices' enums; 0 and 4 write nothing.
