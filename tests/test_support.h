@@ -14,6 +14,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
+#include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
@@ -42,6 +43,21 @@ template <typename T> T *child(const QWidget &window, const QString &name)
     if (!widget)
         qFatal("no %s named %s", T::staticMetaObject.className(), qPrintable(name));
     return widget;
+}
+
+// The page the window shows.
+inline int page(const QWidget &window)
+{
+    return child<QStackedWidget>(window, QStringLiteral("stackedWidget"))->currentIndex();
+}
+
+// Presses Next until the window shows page `target`, as a person would; with the default
+// choices Next visits every page in order.
+inline void go_to_page(QWidget &window, int target)
+{
+    for (int clicks = 0; clicks < target && page(window) < target; ++clicks)
+        child<QAbstractButton>(window, QStringLiteral("btn_next_page"))->click();
+    QCOMPARE(page(window), target);
 }
 
 // Operates the window as the words say: "name" clicks a button, "name=value" sets a spin box

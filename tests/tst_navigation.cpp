@@ -7,16 +7,10 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QStackedWidget>
 #include <QtTest>
 
 namespace {
 using Pages = QVector<int>;
-
-int page(QWidget &window)
-{
-    return child<QStackedWidget>(window, "stackedWidget")->currentIndex();
-}
 
 // The wizard, the help panel and the progress bar show the same page, and the page buttons
 // are enabled except at the ends.
@@ -91,9 +85,7 @@ private slots:
         QFETCH(QString, error_label);
         MainWindow window;
         window.show();
-        for (int step = 0; step < stay_on; ++step)
-            operate(window, "btn_next_page");
-        QCOMPARE(page(window), stay_on);
+        go_to_page(window, stay_on);
 
         // The check reads the spin boxes, refreshed preview or not.
         const QString undo = state(window, overflow);

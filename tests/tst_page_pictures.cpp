@@ -5,7 +5,6 @@
 #include "test_support.h"
 
 #include <QLabel>
-#include <QStackedWidget>
 #include <QtTest>
 
 // The pictures of the style pages are decoded when their page is first shown: a page that
@@ -42,12 +41,7 @@ private slots:
         MainWindow window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        const auto *pages = child<QStackedWidget>(window, "stackedWidget");
-        auto *next = child<QPushButton>(window, "btn_next_page");
-        // The default choices lead through every page in turn.
-        while (pages->currentIndex() < page)
-            next->click();
-        QCOMPARE(pages->currentIndex(), page);
+        go_to_page(window, page);
 
         for (int i = 0; i < labels.size(); ++i) {
             const QLabel *label = child<QLabel>(window, labels.at(i));

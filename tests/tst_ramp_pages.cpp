@@ -14,7 +14,6 @@
 #include <QSignalSpy>
 #include <QSlider>
 #include <QSpinBox>
-#include <QStackedWidget>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -307,7 +306,7 @@ private slots:
         MainWindow window;
         window.show();
         QTableWidget *preview = child<QTableWidget>(window, controls.table);
-        child<QStackedWidget>(window, "stackedWidget")->setCurrentIndex(controls.page);
+        go_to_page(window, controls.page);
         operate(window, style + " " + controls.live);
         child<QSpinBox>(window, controls.levels)->setValue(4000);
         auto *scale = child<QDoubleSpinBox>(window, controls.scaling);
