@@ -20,6 +20,8 @@
 #include <QWidget>
 #include <QtTest>
 
+#include <functional>
+
 // What the window remembers between runs goes to a folder of this test run, never into the
 // settings of the user who runs the tests.
 class TemporarySettings
@@ -94,12 +96,14 @@ inline QString state(const QWidget &window, const QString &expected)
 // Answers every modal dialog the way an operator would and records their class names. The
 // file dialogs get `file_name` (or are cancelled when it is empty), an overwrite question is
 // answered Yes, a message box Ok, and the unexpected error is survived by ticking "DONT die".
-// A dialog with a button named `press` has it pressed once before it is closed. Every answer
-// is queued: a dialog that opens another one runs a nested loop inside the answer.
+// A dialog with a button named `press` has it clicked once before it is closed.
+// `look` sees each dialog once, as it opens, and may read it while it is open; the dialog is
+// then answered from the next tick on, so `look` may also answer it itself, queued.
+// Every answer is queued: a dialog that opens another one runs a nested loop inside the answer.
 class Operator : public QObject
 {
 public:
-    explicit Operator(const QString &file_name) : file_name(file_name)
+    explicit Operator(const QString &file_name = QString()) : file_name(file_name)
     {
         connect(&timer, &QTimer::timeout, this, &Operator::answer);
         timer.start(50);
@@ -108,7 +112,9 @@ public:
     QStringList seen;
     QStringList start_folders; // of the file dialogs, in order
     QStringList messages;      // the texts of the message boxes, in order
+    QStringList closed;        // the dialogs it had to close itself, after any press
     QString press;
+    std::function<void(QWidget &)> look;
 
 private:
     void answer()
@@ -123,6 +129,10 @@ private:
                 start_folders << files->directory().absolutePath();
             if (auto *box = qobject_cast<QMessageBox *>(modal))
                 messages << box->text();
+            if (look) {
+                look(*modal);
+                return;
+            }
         }
         if (auto *files = qobject_cast<QFileDialog *>(modal)) {
             // The dialog loads its folder in the background and may ignore an early accept:
@@ -145,23 +155,24 @@ private:
             });
             return;
         }
+        if (auto *survive = modal->findChild<QCheckBox *>(QStringLiteral("dont_die")))
+            survive->setChecked(true);
         auto *button = press.isEmpty() ? nullptr : modal->findChild<QPushButton *>(press);
         if (button && !modal->property("pressed").toBool()) {
             modal->setProperty("pressed", true);
-            QTimer::singleShot(0, button, [button] { button->click(); });
+            QTimer::singleShot(0, button, [button] { QTest::mouseClick(button, Qt::LeftButton); });
             return;
         }
         if (modal->property("closing").toBool())
             return;
         modal->setProperty("closing", true);
+        closed << QString::fromLatin1(modal->metaObject()->className());
         if (auto *question = qobject_cast<QMessageBox *>(modal)) {
             QAbstractButton *yes = question->button(QMessageBox::Yes);
             QAbstractButton *answer = yes ? yes : question->button(QMessageBox::Ok);
             QTimer::singleShot(0, answer, [answer] { answer->click(); });
             return;
         }
-        if (auto *survive = modal->findChild<QCheckBox *>(QStringLiteral("dont_die")))
-            survive->setChecked(true);
         auto *dialog = qobject_cast<QDialog *>(modal);
         QTimer::singleShot(0, dialog, [dialog] { dialog->done(QDialog::Accepted); });
     }

@@ -147,7 +147,7 @@ private slots:
         window.show();
         generate(window, folder.filePath(QStringLiteral("gone/Game.ini")));
         // Cancelling the file dialog writes nothing and asks nothing more.
-        Operator user{QString()};
+        Operator user;
         user.press = press;
         operate(window, button);
         QCOMPARE(user.start_folders, QStringList{used});

@@ -24,17 +24,17 @@ void record_warning(QtMsgType type, const QMessageLogContext &, const QString &m
         warnings << message;
 }
 
-// Shows the Curves tab of the dialog that opens next and hands its plot to `then`.
-void on_curves_when_open(const std::function<void(RampPlot &)> &then)
+// A look that shows the text preview's Curves tab and hands its plot to `then`.
+std::function<void(QWidget &)> on_curves(const std::function<void(RampPlot &)> &then)
 {
-    QTimer::singleShot(0, [then] {
-        auto *preview = qobject_cast<GameIniPreview *>(QApplication::activeModalWidget());
-        QVERIFY(preview);
-        auto *tabs = child<QTabWidget>(*preview, "tabs");
-        tabs->setCurrentWidget(child<QWidget>(*preview, "tab_curves"));
+    return [then](QWidget &dialog) {
+        if (!qobject_cast<GameIniPreview *>(&dialog))
+            return;
+        auto *tabs = child<QTabWidget>(dialog, "tabs");
+        tabs->setCurrentWidget(child<QWidget>(dialog, "tab_curves"));
         QCOMPARE(tabs->tabText(tabs->currentIndex()), QStringLiteral("Curves"));
-        then(*child<RampPlot>(*preview, "ramp_plot"));
-    });
+        then(*child<RampPlot>(dialog, "ramp_plot"));
+    };
 }
 
 } // namespace
@@ -77,20 +77,20 @@ private slots:
             lines.removeLast();
 
         // Read while the dialog is open: the text, its size, and what Copy puts on the clipboard.
-        QTimer::singleShot(0, [&] {
-            auto *preview = qobject_cast<GameIniPreview *>(QApplication::activeModalWidget());
-            QVERIFY(preview && preview->isModal() && preview->parentWidget() == &window);
-            QCOMPARE(child<QPlainTextEdit>(*preview, "text_view")->toPlainText(),
+        Operator user;
+        user.look = [&](QWidget &preview) {
+            QVERIFY(preview.isModal() && preview.parentWidget() == &window);
+            QCOMPARE(child<QPlainTextEdit>(preview, "text_view")->toPlainText(),
                      QString::fromUtf8(file).replace(QStringLiteral("\r\n"), "\n"));
-            QCOMPARE(child<QLabel>(*preview, "lbl_size")->text(),
+            QCOMPARE(child<QLabel>(preview, "lbl_size")->text(),
                      QStringLiteral("%1 lines, %2 bytes").arg(lines.size()).arg(file.size()));
-            auto *copy = child<QPushButton>(*preview, "btn_copy");
+            auto *copy = child<QPushButton>(preview, "btn_copy");
             copy->click();
             QCOMPARE(copy->text(), QStringLiteral("Copied"));
-            QCOMPARE(QGuiApplication::clipboard()->text().toUtf8(), file);
-        });
-        QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+        };
         operate(window, "btn_preview_text");
+        QCOMPARE(user.seen, QStringList{"GameIniPreview"});
+        QCOMPARE(QGuiApplication::clipboard()->text().toUtf8(), file);
     }
 
     void failed_merge_or_picture_changes_nothing_data()
@@ -147,7 +147,8 @@ private slots:
         QSize painted;
         RampSeries series;
         warnings.clear();
-        on_curves_when_open([&](RampPlot &plot) {
+        Operator user;
+        user.look = on_curves([&](RampPlot &plot) {
             series = plot.series();
             const QtMessageHandler previous = qInstallMessageHandler(record_warning);
             plot.grab();
@@ -157,7 +158,6 @@ private slots:
             QApplication::sendEvent(&plot, &move);
             painted = plot.grab().size();
             qInstallMessageHandler(previous);
-            QApplication::activeModalWidget()->close();
         });
         operate(window, "btn_preview_text");
 
@@ -175,8 +175,8 @@ private slots:
         MainWindow window;
         window.show();
         QSize plot_size;
-        on_curves_when_open([&](RampPlot &plot) { plot_size = plot.size(); });
         Operator user(path);
+        user.look = on_curves([&](RampPlot &plot) { plot_size = plot.size(); });
         user.press = QStringLiteral("btn_save_picture");
         operate(window, "btn_preview_text");
         QVERIFY(!plot_size.isEmpty());
