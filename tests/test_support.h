@@ -5,6 +5,7 @@
 
 // Helpers shared by the tests that drive the real window.
 
+#include "mainwindow/mainwindow.h"
 #include "mainwindow/resource_bundle.h"
 
 #include <QApplication>
@@ -37,6 +38,11 @@ private:
 };
 inline const TemporarySettings temporary_settings;
 inline const ResourceBundle resources;
+
+// The main window, shown as the program shows it.
+struct ShownWindow : MainWindow {
+    ShownWindow() { show(); }
+};
 
 // A named child of the window; a missing name ends the test run, since every name is binding.
 template <typename T> T *child(const QWidget &window, const QString &name)

@@ -3,7 +3,6 @@
 
 #include "file_faults.h"
 #include "game_ini_lines.h"
-#include "mainwindow/mainwindow.h"
 #include "test_support.h"
 
 #include <QTemporaryDir>
@@ -55,8 +54,7 @@ private slots:
         QFETCH(QString, arguments);
         QFETCH(QString, actions);
 
-        MainWindow window;
-        window.show();
+        ShownWindow window;
         operate(window, actions);
         child<QTextEdit>(window, "textInput_custom_code")
             ->setPlainText(QString::fromUtf8(kCustomCode));
@@ -98,8 +96,7 @@ private slots:
         const QString cli_ini = folder.filePath(QStringLiteral("cli/Game.ini"));
         QVERIFY(put(window_ini, old) && put(cli_ini, old));
 
-        MainWindow window;
-        window.show();
+        ShownWindow window;
         operate(window, actions);
         Operator user(window_ini);
         user.press = QStringLiteral("btn_merge");

@@ -129,8 +129,7 @@ private slots:
 static int run_child(const QString &scenario)
 {
     if (scenario == "close") {
-        MainWindow window;
-        window.show();
+        ShownWindow window;
         QTimer::singleShot(0, &window, [&window] {
             QTest::mouseClick(window.findChild<QPushButton *>("pushButton_5"), Qt::LeftButton);
         });

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "file_faults.h"
-#include "mainwindow/mainwindow.h"
 #include "test_support.h"
 
 #include <QRadioButton>
@@ -26,8 +25,7 @@ private slots:
     void nothing_to_generate_is_refused()
     {
         QFETCH(QString, button);
-        MainWindow window;
-        window.show();
+        ShownWindow window;
         Operator user(folder.filePath(QStringLiteral("never.txt")));
         operate(window, "player_skip player_eng_skip " + button);
         QCOMPARE(user.seen, QStringList{"doingItWrong"});
@@ -60,8 +58,7 @@ private slots:
         const FileState before = state_of(path);
         const QStringList names = names_in(own.path());
 
-        MainWindow window;
-        window.show();
+        ShownWindow window;
         QCOMPARE(generate(window, name.isEmpty() ? name : own.file(name)), dialogs);
         const FileState after = state_of(path);
         QVERIFY(after == before && after.inode == before.inode);
@@ -95,8 +92,7 @@ private slots:
         QVERIFY(holder.open(QIODevice::ReadOnly) && ::flock(holder.handle(), LOCK_EX) == 0);
         QTimer::singleShot(held_ms, &holder, [&holder] { holder.close(); });
 
-        MainWindow window;
-        window.show();
+        ShownWindow window;
         QCOMPARE(generate(window, path), dialogs);
         QCOMPARE(contents(path) == kOldText, held_ms > 1000);
         QCOMPARE(names_in(own.path()), QStringList{"Game.ini"});
@@ -104,8 +100,7 @@ private slots:
 
     void group_without_style_is_reported_and_writing_goes_on()
     {
-        MainWindow window;
-        window.show();
+        ShownWindow window;
         // The window never leaves a group empty; force it to reach the guard.
         auto *exponential = child<QRadioButton>(window, "player_mmo");
         exponential->setAutoExclusive(false);
@@ -137,14 +132,12 @@ private slots:
         const QString used = folder.filePath(QString::fromLatin1(QTest::currentDataTag()));
         QVERIFY(QDir().mkpath(used));
         {
-            MainWindow window;
-            window.show();
+            ShownWindow window;
             QCOMPARE(generate(window, used + QStringLiteral("/Game.ini")),
                      (QStringList{"QFileDialog", "thanxForUsing"}));
         }
         // A new window, as after a restart; a failed save does not move the remembered folder.
-        MainWindow window;
-        window.show();
+        ShownWindow window;
         generate(window, folder.filePath(QStringLiteral("gone/Game.ini")));
         // Cancelling the file dialog writes nothing and asks nothing more.
         Operator user;

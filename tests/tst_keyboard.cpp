@@ -28,8 +28,7 @@ class TestKeyboard : public QObject
 private slots:
     void init()
     {
-        window = new MainWindow;
-        window->show();
+        window = new ShownWindow;
         QVERIFY(QTest::qWaitForWindowActive(window));
     }
 

@@ -3,8 +3,8 @@
 
 #include "mainwindow/application_identity.h"
 #include "mainwindow/mainwindow.h"
-#include "window_common/window_placement.h"
 #include "test_support.h"
+#include "window_common/window_placement.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -87,8 +87,7 @@ private slots:
 
     void custom_code_box_empties_and_enables_editor()
     {
-        MainWindow window;
-        window.show();
+        ShownWindow window;
         auto *box = child<QCheckBox>(window, "Add_CustomCode");
         auto *editor = child<QTextEdit>(window, "textInput_custom_code");
         QVERIFY(!editor->isEnabled());
@@ -102,8 +101,7 @@ private slots:
 
     void reverse_curves_shows_reversed_pictures()
     {
-        MainWindow window;
-        window.show();
+        ShownWindow window;
         for (bool reversed : {true, false}) {
             operate(window, "player_eng_reverse_mode");
             for (const char *name : {"label_38", "label_39"})
@@ -118,8 +116,7 @@ private slots:
     void says_what_it_is()
     {
         set_application_identity();
-        MainWindow window;
-        window.show();
+        ShownWindow window;
         QVERIFY(!window.windowIcon().pixmap(32).isNull());
         QFile entry(QStringLiteral(QUILLMARK_DESKTOP_FILE));
         QVERIFY(entry.open(QIODevice::ReadOnly | QIODevice::Text));
@@ -129,8 +126,7 @@ private slots:
 
     void starts_centred_on_its_screen()
     {
-        MainWindow window;
-        window.show();
+        ShownWindow window;
         QCOMPARE(window.geometry().center(), window.screen()->availableGeometry().center());
     }
 

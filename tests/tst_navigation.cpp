@@ -1,7 +1,6 @@
 // SPDX-FileCopyrightText: Quillmark contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "mainwindow/mainwindow.h"
 #include "test_support.h"
 
 #include <QLabel>
@@ -49,8 +48,7 @@ private slots:
     {
         QFETCH(QString, choices);
         QFETCH(Pages, pages);
-        MainWindow window;
-        window.show();
+        ShownWindow window;
         operate(window, choices);
         for (int step = 1; step < pages.size(); ++step) {
             operate(window, "btn_next_page");
@@ -83,8 +81,7 @@ private slots:
         QFETCH(int, stay_on);
         QFETCH(QString, overflow);
         QFETCH(QString, error_label);
-        MainWindow window;
-        window.show();
+        ShownWindow window;
         go_to_page(window, stay_on);
 
         // The check reads the spin boxes, refreshed preview or not.
@@ -137,8 +134,7 @@ private slots:
     {
         QFETCH(QString, actions);
         QFETCH(QStringList, expected);
-        MainWindow window;
-        window.show();
+        ShownWindow window;
         operate(window, actions + " stackedWidget.currentIndex=7 btn_next_page");
         QCOMPARE(page(window), 8);
 

@@ -1,7 +1,6 @@
 // SPDX-FileCopyrightText: Quillmark contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "mainwindow/mainwindow.h"
 #include "test_support.h"
 
 #include <QLabel>
@@ -38,8 +37,7 @@ private slots:
         QFETCH(QStringList, labels);
         QFETCH(QStringList, pictures);
 
-        MainWindow window;
-        window.show();
+        ShownWindow window;
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         go_to_page(window, page);
 

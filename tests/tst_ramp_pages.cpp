@@ -167,8 +167,7 @@ private slots:
 
     void player_skip_shows_engram_level_input()
     {
-        MainWindow window;
-        window.show();
+        ShownWindow window;
         auto *input = child<QSpinBox>(window, "no_player_xp_max_engram_level");
         operate(window, "player_skip");
         QVERIFY(!input->isHidden());
@@ -232,8 +231,7 @@ private slots:
     {
         QFETCH(QString, actions);
         QFETCH(QString, expected);
-        MainWindow window;
-        window.show();
+        ShownWindow window;
         operate(window, "stackedWidget.currentIndex=6 " + actions); // the creature levels page
         QCOMPARE(state(window, expected), expected);
     }
@@ -269,8 +267,7 @@ private slots:
         QFETCH(QString, ramp);
         QFETCH(QString, style);
         const Ramp &controls = kRamps[ramp];
-        MainWindow window;
-        window.show();
+        ShownWindow window;
         QTableWidget *preview = child<QTableWidget>(window, controls.table);
         go_to_page(window, controls.page);
         operate(window, style + " " + controls.live);

@@ -4,7 +4,6 @@
 #include "dialogs/game_ini_preview.h"
 #include "dialogs/ramp_plot.h"
 #include "file_faults.h"
-#include "mainwindow/mainwindow.h"
 #include "test_support.h"
 
 #include <QClipboard>
@@ -47,8 +46,7 @@ private slots:
     // The settings button under it is never shown.
     void show_text_button_covers_no_visible_control()
     {
-        MainWindow window;
-        window.show();
+        ShownWindow window;
         auto *button = child<QPushButton>(window, "btn_preview_text");
         for (QWidget *other : button->parentWidget()->findChildren<QWidget *>(
                  QString(), Qt::FindDirectChildrenOnly)) {
@@ -63,8 +61,7 @@ private slots:
     // with custom code ending the file without a line end.
     void shows_and_copies_what_generate_writes()
     {
-        MainWindow window;
-        window.show();
+        ShownWindow window;
         operate(window, "player_linear player_target_lvl=4000 Add_MaxXp Add_CustomCode");
         child<QTextEdit>(window, "textInput_custom_code")
             ->setPlainText(QStringLiteral("bPvE=True\n\nMotd=Gr\u00FC\u00DF\n"));
@@ -111,8 +108,7 @@ private slots:
         QFETCH(QString, message);
         const QString path = folder.filePath(QString::fromLatin1(QTest::currentDataTag()));
         QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
-        MainWindow window;
-        window.show();
+        ShownWindow window;
         Operator user(path);
         user.press = press;
         operate(window, "btn_preview_text");
@@ -140,8 +136,7 @@ private slots:
     void curves_paint_every_level()
     {
         QFETCH(QString, actions);
-        MainWindow window;
-        window.show();
+        ShownWindow window;
         operate(window, actions);
 
         QSize painted;
@@ -172,8 +167,7 @@ private slots:
     void save_picture()
     {
         const QString path = folder.filePath(QStringLiteral("ramps.png"));
-        MainWindow window;
-        window.show();
+        ShownWindow window;
         QSize plot_size;
         Operator user(path);
         user.look = on_curves([&](RampPlot &plot) { plot_size = plot.size(); });
