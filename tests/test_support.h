@@ -5,6 +5,7 @@
 
 // Helpers shared by the tests that drive the real window.
 
+#include "mainwindow/mainwindow.h"
 #include "mainwindow/resource_bundle.h"
 
 #include <QApplication>
@@ -15,12 +16,14 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
+#include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
 #include <QtTest>
 
 #include <algorithm>
+#include <functional>
 
 // What the window remembers between runs goes to a folder of this test run, never into the
 // settings of the user who runs the tests.
@@ -38,6 +41,11 @@ private:
 inline const TemporarySettings temporary_settings;
 inline const ResourceBundle resources;
 
+// The main window, shown as the program shows it.
+struct ShownWindow : MainWindow {
+    ShownWindow() { show(); }
+};
+
 // A named child of the window; a missing name ends the test run, since every name is binding.
 template <typename T> T *child(const QWidget &window, const QString &name)
 {
@@ -45,6 +53,21 @@ template <typename T> T *child(const QWidget &window, const QString &name)
     if (!widget)
         qFatal("no %s named %s", T::staticMetaObject.className(), qPrintable(name));
     return widget;
+}
+
+// The page the window shows.
+inline int page(const QWidget &window)
+{
+    return child<QStackedWidget>(window, QStringLiteral("stackedWidget"))->currentIndex();
+}
+
+// Presses Next until the window shows page `target`, as a person would; with the default
+// choices Next visits every page in order.
+inline void go_to_page(QWidget &window, int target)
+{
+    for (int clicks = 0; clicks < target && page(window) < target; ++clicks)
+        child<QAbstractButton>(window, QStringLiteral("btn_next_page"))->click();
+    QCOMPARE(page(window), target);
 }
 
 // Operates the window as the words say: "name" clicks a button, "name=value" sets a spin box
@@ -82,12 +105,14 @@ inline QString state(const QWidget &window, const QString &expected)
 // message box's object name when it has one). The file dialogs get `file_name` (or are
 // cancelled when it is empty), a message box is answered Yes or Ok, else with its Escape
 // button, and the unexpected error is survived by ticking "DONT die". A dialog with a button
-// named or labelled `press` has it pressed once before it is closed. Every answer is queued: a
-// dialog that opens another one runs a nested loop inside the answer.
+// named or labelled `press` has it clicked once before it is closed.
+// `look` sees each dialog once, as it opens, and may read it while it is open; the dialog is
+// then answered from the next tick on, so `look` may also answer it itself, queued.
+// Every answer is queued: a dialog that opens another one runs a nested loop inside the answer.
 class Operator : public QObject
 {
 public:
-    explicit Operator(const QString &file_name) : file_name(file_name)
+    explicit Operator(const QString &file_name = QString()) : file_name(file_name)
     {
         connect(&timer, &QTimer::timeout, this, &Operator::answer);
         timer.start(50);
@@ -97,7 +122,9 @@ public:
     QStringList start_folders; // of the file dialogs, in order
     QStringList proposals;     // the file dialogs' filters and proposed names, in order
     QStringList messages;      // the texts of the message boxes and reasons given, in order
+    QStringList closed;        // the dialogs it had to close itself, after any press
     QString press;
+    std::function<void(QWidget &)> look;
 
 private:
     void answer()
@@ -120,6 +147,10 @@ private:
                 messages << box->text();
             if (auto *reason = modal->findChild<QLabel *>(QStringLiteral("lbl_reason")))
                 messages << reason->text().remove(QChar(0x200B)); // its places to wrap a path
+            if (look) {
+                look(*modal);
+                return;
+            }
         }
         if (auto *files = qobject_cast<QFileDialog *>(modal)) {
             // The dialog loads its folder in the background and may ignore an early accept:
@@ -142,6 +173,8 @@ private:
             });
             return;
         }
+        if (auto *survive = modal->findChild<QCheckBox *>(QStringLiteral("dont_die")))
+            survive->setChecked(true);
         const QList<QPushButton *> buttons = modal->findChildren<QPushButton *>();
         const auto named = std::find_if(buttons.cbegin(), buttons.cend(), [this](auto *button) {
             return !press.isEmpty() && (button->objectName() == press || button->text() == press);
@@ -149,12 +182,13 @@ private:
         auto *button = named == buttons.cend() ? nullptr : *named;
         if (button && !modal->property("pressed").toBool()) {
             modal->setProperty("pressed", true);
-            QTimer::singleShot(0, button, [button] { button->click(); });
+            QTimer::singleShot(0, button, [button] { QTest::mouseClick(button, Qt::LeftButton); });
             return;
         }
         if (modal->property("closing").toBool())
             return;
         modal->setProperty("closing", true);
+        closed << QString::fromLatin1(modal->metaObject()->className());
         if (auto *question = qobject_cast<QMessageBox *>(modal)) {
             QAbstractButton *answer = question->button(QMessageBox::Yes);
             if (!answer)
@@ -164,8 +198,6 @@ private:
             QTimer::singleShot(0, answer, [answer] { answer->click(); });
             return;
         }
-        if (auto *survive = modal->findChild<QCheckBox *>(QStringLiteral("dont_die")))
-            survive->setChecked(true);
         auto *dialog = qobject_cast<QDialog *>(modal);
         QTimer::singleShot(0, dialog, [dialog] { dialog->done(QDialog::Accepted); });
     }

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "file_faults.h"
+#include "game_ini_lines.h"
 #include "gameini/game_ini_encoding.h"
 #include "gameini/game_ini_merge.h"
 #include "gameini/unified_diff.h"
@@ -15,8 +16,6 @@ namespace {
 
 using Player = GameIniChoices::Player;
 using Engram = GameIniChoices::Engram;
-
-const QByteArray kHeader = "[/script/shootergame.shootergamemode]\r\n";
 
 } // namespace
 
@@ -177,7 +176,7 @@ private slots:
     void several_merges()
     {
         QTemporaryDir own;
-        const QByteArray stray = "OverridePlayerLevelEngramPoints=1\r\n";
+        const QByteArray stray = engram_lines({1});
         QVERIFY(put(own.filePath("A.ini"), stray + kOldText));
         const QByteArray utf16 = encode_game_ini(kOldText, GameIniEncoding::Utf16BE);
         QVERIFY(put(own.filePath("B.ini"), utf16));
@@ -233,9 +232,8 @@ private slots:
             << QByteArray("Game.ini:2: warning: OverrideMaxExperiencePointsDino=3000000000 is "
                           "above 2147483647; servers are reported to misbehave above it\n");
         QTest::newRow("error, lone CR line ends")
-            << QByteArray("[/script/shootergame.shootergamemode]\rA=1\r"
-                          "LevelExperienceRampOverrides=()\r")
-            << 1 << QByteArray("Game.ini:3: error: LevelExperienceRampOverrides has no entries\n");
+            << header("\r") + "A=1\rLevelExperienceRampOverrides=()\r" << 1
+            << QByteArray("Game.ini:3: error: LevelExperienceRampOverrides has no entries\n");
     }
 
     void check()

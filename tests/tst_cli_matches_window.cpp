@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "file_faults.h"
-#include "mainwindow/mainwindow.h"
+#include "game_ini_lines.h"
 #include "test_support.h"
 
 #include <QTemporaryDir>
@@ -54,8 +54,7 @@ private slots:
         QFETCH(QString, arguments);
         QFETCH(QString, actions);
 
-        MainWindow window;
-        window.show();
+        ShownWindow window;
         operate(window, actions);
         child<QTextEdit>(window, "textInput_custom_code")
             ->setPlainText(QString::fromUtf8(kCustomCode));
@@ -88,9 +87,8 @@ private slots:
         QFETCH(QString, arguments);
         QFETCH(QString, actions);
         // Other settings around old level lines and an old cap, with LF line ends.
-        const QByteArray old = "[ServerSettings]\nPort=7777\n"
-                               "[/script/shootergame.shootergamemode]\nbPvE=True\n"
-                               "OverridePlayerLevelEngramPoints=3\n"
+        const QByteArray old = "[ServerSettings]\nPort=7777\n" + header("\n") + "bPvE=True\n" +
+                               engram_lines({3}, "\n") +
                                "OverrideMaxExperiencePointsPlayer=10\nMatingSpeed=2\n";
         QDir(folder.path()).mkpath(QStringLiteral("window"));
         QDir(folder.path()).mkpath(QStringLiteral("cli"));
@@ -98,8 +96,7 @@ private slots:
         const QString cli_ini = folder.filePath(QStringLiteral("cli/Game.ini"));
         QVERIFY(put(window_ini, old) && put(cli_ini, old));
 
-        MainWindow window;
-        window.show();
+        ShownWindow window;
         operate(window, actions);
         Operator user(window_ini);
         user.press = QStringLiteral("btn_merge");

@@ -8,17 +8,9 @@
 #include "dialogs/thanxforusing.h"
 #include "dialogs/unexpectederror.h"
 #include "mainwindow/mainwindow.h"
-#include "mainwindow/resource_bundle.h"
+#include "test_support.h"
 
-#include <QApplication>
-#include <QCheckBox>
 #include <QMouseEvent>
-#include <QPushButton>
-#include <QtTest>
-
-#include <functional>
-
-static const ResourceBundle resources;
 
 using ShowDialog = void (*)();
 Q_DECLARE_METATYPE(ShowDialog)
@@ -27,19 +19,6 @@ Q_DECLARE_METATYPE(ShowDialog)
 static const QString child_flag = QStringLiteral("--child");
 // The child's exit code once show_dialog() has returned to it.
 static constexpr int child_went_on = 3;
-
-// Answers the next modal dialog, queued: a timer cannot fire again inside its own handler.
-static void answer_modal(QObject *context, const std::function<void(QDialog &)> &answer)
-{
-    auto *poll = new QTimer(context);
-    QObject::connect(poll, &QTimer::timeout, [poll, answer] {
-        if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
-            poll->stop();
-            QTimer::singleShot(0, dialog, [dialog, answer] { answer(*dialog); });
-        }
-    });
-    poll->start(10);
-}
 
 class tst_dialogs : public QObject
 {
@@ -68,14 +47,11 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
 
         QRect shown;
-        answer_modal(&window, [&shown, button](QDialog &dialog) {
-            shown = dialog.geometry();
-            // unexpectederror ends the process when closed unticked; here it lets it live.
-            if (auto *box = dialog.findChild<QCheckBox *>("dont_die"))
-                box->setChecked(true);
-            QTest::mouseClick(dialog.findChild<QPushButton *>(button), Qt::LeftButton);
-        });
-        show(); // returns only once the button has closed the dialog
+        Operator user;
+        user.press = button;
+        user.look = [&shown](QWidget &dialog) { shown = dialog.geometry(); };
+        show();
+        QCOMPARE(user.closed, QStringList()); // the button closed it
         QVERIFY(shown.isValid());
         QVERIFY((shown.center() - window.geometry().center()).manhattanLength() <= 1);
     }
@@ -109,14 +85,12 @@ private slots:
         QTest::keyClick(&dialog, Qt::Key_Tab);
         QCOMPARE(dialog.focusWidget()->property("text").toString(), QString("cast an error"));
 
-        QString shown_over_it;
-        answer_modal(&dialog, [&dialog, &shown_over_it](QDialog &error) {
-            shown_over_it = dialog.isVisible() ? error.metaObject()->className() : "";
-            error.findChild<QCheckBox *>("dont_die")->setChecked(true);
-            QTest::mouseClick(error.findChild<QPushButton *>("pushButton"), Qt::LeftButton);
-        });
+        bool over_it = false;
+        Operator user;
+        user.look = [&dialog, &over_it](QWidget &) { over_it = dialog.isVisible(); };
         QTest::keyClick(dialog.focusWidget(), Qt::Key_Space);
-        QCOMPARE(shown_over_it, QString("unexpectederror"));
+        QCOMPARE(user.seen, QStringList{"unexpectederror"});
+        QVERIFY(over_it);
         QVERIFY(dialog.isVisible());
     }
 
@@ -137,7 +111,11 @@ private slots:
     {
         QFETCH(QString, scenario);
         QFETCH(int, exit_code);
+        QTemporaryDir scratch; // for the settings folder that a child that ends leaves behind
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("TMPDIR"), scratch.path());
         QProcess child;
+        child.setProcessEnvironment(environment);
         child.start(QCoreApplication::applicationFilePath(), {child_flag, scenario});
         QVERIFY(child.waitForFinished(30000));
         QCOMPARE(child.exitStatus(), exit_code < 0 ? QProcess::CrashExit : QProcess::NormalExit);
@@ -151,20 +129,22 @@ private slots:
 static int run_child(const QString &scenario)
 {
     if (scenario == "close") {
-        MainWindow window;
-        window.show();
+        ShownWindow window;
         QTimer::singleShot(0, &window, [&window] {
             QTest::mouseClick(window.findChild<QPushButton *>("pushButton_5"), Qt::LeftButton);
         });
         return QApplication::exec();
     }
-    answer_modal(qApp, [scenario](QDialog &dialog) {
+    Operator user;
+    user.look = [scenario](QWidget &dialog) {
         dialog.findChild<QCheckBox *>("dont_die")->setChecked(scenario.startsWith("ticked"));
-        if (scenario.endsWith("ok"))
-            QTest::mouseClick(dialog.findChild<QPushButton *>("pushButton"), Qt::LeftButton);
-        else
-            QTest::keyClick(&dialog, Qt::Key_Escape);
-    });
+        QTimer::singleShot(0, &dialog, [&dialog, scenario] {
+            if (scenario.endsWith("ok"))
+                QTest::mouseClick(dialog.findChild<QPushButton *>("pushButton"), Qt::LeftButton);
+            else
+                QTest::keyClick(&dialog, Qt::Key_Escape);
+        });
+    };
     show_dialog<unexpectederror>();
     return child_went_on;
 }

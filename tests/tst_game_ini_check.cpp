@@ -1,29 +1,13 @@
 // SPDX-FileCopyrightText: Quillmark contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "game_ini_lines.h"
 #include "gameini/game_ini_check.h"
 #include "output/game_ini_text.h"
 
 #include <QtTest>
 
 namespace {
-
-const QByteArray kHeader = "[/script/shootergame.shootergamemode]\r\n";
-
-// A ramp line of the given values, with indices from 0.
-QByteArray ramp(const QVector<qint64> &values)
-{
-    QByteArray line = "LevelExperienceRampOverrides=(";
-    for (int k = 0; k < values.size(); ++k)
-        line += QByteArray(k > 0 ? "," : "") + "ExperiencePointsForLevel[" + QByteArray::number(k) +
-                "]=" + QByteArray::number(values[k]);
-    return line + ")\r\n";
-}
-
-QByteArray engram_lines(int count)
-{
-    return QByteArray("OverridePlayerLevelEngramPoints=1\r\n").repeated(count);
-}
 
 QString spelled(const std::vector<IniProblem> &problems)
 {
@@ -58,27 +42,30 @@ private slots:
                 " +levelExperienceRampOverrides = (experiencepointsforlevel[0]=5.5) \r\n"
                 ".OverrideMaxExperiencePointsPlayer = 6\r\n",
             "");
-        row("one engram line per level", kHeader + ramp({5, 6, 7}) + engram_lines(4), "");
+        row("one engram line per level",
+            kHeader + ramp_line({5, 6, 7}) + engram_lines(Numbers(4, 1)), "");
         row("one engram line per level after the first",
-            kHeader + ramp({5, 6, 7}) + engram_lines(3), "");
+            kHeader + ramp_line({5, 6, 7}) + engram_lines(Numbers(3, 1)), "");
         row("short engram list with every engram unlocked",
-            kHeader + "bAutoUnlockAllEngrams=True\r\n" + ramp({5, 6, 7}) + engram_lines(1), "");
+            kHeader + "bAutoUnlockAllEngrams=True\r\n" + ramp_line({5, 6, 7}) +
+                engram_lines(Numbers(1, 1)),
+            "");
         row("non-ASCII comments",
             "; Grüße\r\n" + kHeader + "# Grüße\r\nGrüße ohne Gleichheitszeichen\r\n", "");
         row("the game's own section",
-            kHeader + "[ShooterGameMode_TEMPOverrides]\r\n" + engram_lines(1) +
+            kHeader + "[ShooterGameMode_TEMPOverrides]\r\n" + engram_lines(Numbers(1, 1)) +
                 "OverrideMaxExperiencePointsPlayer=0\r\n",
             "");
         row("caps at or above the top, or 0",
-            kHeader + ramp({5, 6}) + ramp({7, 8}) +
+            kHeader + ramp_line({5, 6}) + ramp_line({7, 8}) +
                 "OverrideMaxExperiencePointsPlayer=6\r\nOverrideMaxExperiencePointsDino=0\r\n",
             "");
         row("generated text", game_ini_text(GameIniChoices{}).bytes, "");
 
-        row("before the header", engram_lines(1) + kHeader + ramp({5, 6}),
+        row("before the header", engram_lines(Numbers(1, 1)) + kHeader + ramp_line({5, 6}),
             "1: error: OverridePlayerLevelEngramPoints stands before the section header "
             "[/script/shootergame.shootergamemode]; the game ignores it");
-        row("in another section, prefixed", kHeader + "[ServerSettings]\r\n+" + ramp({5}),
+        row("in another section, prefixed", kHeader + "[ServerSettings]\r\n+" + ramp_line({5}),
             "3: error: LevelExperienceRampOverrides stands in section [ServerSettings], not in "
             "[/script/shootergame.shootergamemode]; the game ignores it");
         row("non-ASCII in a setting", kHeader + "Motd=Gr\xC3\xBC\xC3\x9F\r\n",
@@ -97,26 +84,26 @@ private slots:
         row("engram line does not parse", kHeader + "OverridePlayerLevelEngramPoints=-1\r\n",
             "2: error: OverridePlayerLevelEngramPoints does not parse: expected a whole number "
             "after \"=\"");
-        row("gap", kHeader + ramp({1, 2}).replace("[1]", "[2]"),
+        row("gap", kHeader + ramp_line({1, 2}).replace("[1]", "[2]"),
             "2: error: ExperiencePointsForLevel[2] leaves a gap after ExperiencePointsForLevel[0]; "
             "expected ExperiencePointsForLevel[1]");
-        row("repeat", kHeader + ramp({1, 2}).replace("[1]", "[0]"),
+        row("repeat", kHeader + ramp_line({1, 2}).replace("[1]", "[0]"),
             "2: error: ExperiencePointsForLevel[0] repeats an index; expected "
             "ExperiencePointsForLevel[1]");
-        row("one decrease", kHeader + ramp({5, 10, 11, 9, 12}),
+        row("one decrease", kHeader + ramp_line({5, 10, 11, 9, 12}),
             "2: error: ExperiencePointsForLevel[3]=9 is less than the level before (11)");
-        row("equal neighbours", kHeader + ramp({5, 10, 10, 11}),
+        row("equal neighbours", kHeader + ramp_line({5, 10, 10, 11}),
             "2: warning: ExperiencePointsForLevel[1] and ExperiencePointsForLevel[2] are both 10: "
             "level 3 is passed at once; a typo?");
         row("decreases and repeats counted over the line",
-            kHeader + ramp({5, 5, 6, 6, 7, 7, 4, 3, 8, 2, 1}),
+            kHeader + ramp_line({5, 5, 6, 6, 7, 7, 4, 3, 8, 2, 1}),
             "2: error: LevelExperienceRampOverrides: 4 entries are below the level before: [6], "
             "[7], [9], \u2026\n2: warning: LevelExperienceRampOverrides: 3 entries equal the "
             "level before: [1], [3], [5]");
-        row("above 2147483647", kHeader + ramp({2147483647, 2147483648}),
+        row("above 2147483647", kHeader + ramp_line({2147483647, 2147483648}),
             "2: warning: ExperiencePointsForLevel[1]=2147483648 is above 2147483647; servers are "
             "reported to misbehave above it");
-        row("third and fourth ramp lines", kHeader + ramp({1}).repeated(4),
+        row("third and fourth ramp lines", kHeader + ramp_line({1}).repeated(4),
             "4: warning: a third LevelExperienceRampOverrides line; the game reads the first for "
             "players and the second for creatures and ignores this one\n5: warning: another "
             "LevelExperienceRampOverrides line; the game reads the first for players and the "
@@ -131,19 +118,21 @@ private slots:
             "ignores\n5: error: LevelExperienceRampOverrides does not parse at column 61: "
             "expected \")\"; the game reads only this line: the ramp continues on line 6, which "
             "the game ignores");
-        row("fewer engram lines than levels", kHeader + ramp({1, 2, 3, 4}) + engram_lines(2),
+        row("fewer engram lines than levels",
+            kHeader + ramp_line({1, 2, 3, 4}) + engram_lines(Numbers(2, 1)),
             "3: warning: 2 OverridePlayerLevelEngramPoints lines for a player ramp of 5 levels: "
             "levels 3 to 5 get no override");
         row("engram lines past the last level",
-            kHeader + ramp({1, 2}) + ramp({1}) + engram_lines(5),
+            kHeader + ramp_line({1, 2}) + ramp_line({1}) + engram_lines(Numbers(5, 1)),
             "7: warning: 5 OverridePlayerLevelEngramPoints lines for a player ramp of 3 levels: "
             "lines 7 to 8 are unused");
         row("player cap below the ramp's first value",
-            kHeader + ramp({5, 20, 40}) + "OverrideMaxExperiencePointsPlayer=1\r\n",
+            kHeader + ramp_line({5, 20, 40}) + "OverrideMaxExperiencePointsPlayer=1\r\n",
             "3: error: OverrideMaxExperiencePointsPlayer=1 is below the player ramp's first value "
             "(5): no level can be gained");
         row("creature cap one point below the top",
-            kHeader + "OverrideMaxExperiencePointsDino=39\r\n" + ramp({5}) + ramp({5, 20, 40}),
+            kHeader + "OverrideMaxExperiencePointsDino=39\r\n" + ramp_line({5}) +
+                ramp_line({5, 20, 40}),
             "2: error: OverrideMaxExperiencePointsDino=39 is below the creature ramp's last value "
             "(40): level 3 of 4 is the highest reachable");
         row("player cap without a ramp line",
@@ -169,7 +158,8 @@ private slots:
                 "OverrideMaxExperiencePointsDino=100\r\nA=1\r\n"
                 "overridemaxexperiencepointsdino=200\r\nOverrideMaxExperiencePointsDino=300\r\n"
                 "A=1\r\n+B=1\r\n+B=2\r\n-B=3\r\nC=(X=1)\r\nC=(X=2)\r\n" +
-                engram_lines(1) + "OverridePlayerLevelEngramPoints=2\r\n[Other]\r\nA=2\r\n",
+                engram_lines(Numbers(1, 1)) +
+                "OverridePlayerLevelEngramPoints=2\r\n[Other]\r\nA=2\r\n",
             "2: warning: OverrideMaxExperiencePointsDino is given 3 times with different values: "
             "line 2 (100), line 4 (200), line 5 (300); the game reads only one of them");
         // Values are read up to the invisible characters after them.
@@ -211,8 +201,7 @@ private slots:
             "2: warning: line is 65536 characters long; some hosting panels cut lines after "
             "65535");
         row("lone CR line ends",
-            kHeader.trimmed() + "\r" + ramp({5, 6}).trimmed() +
-                "\rOverrideMaxExperiencePointsPlayer=5\r",
+            header("\r") + ramp_line({5, 6}, "\r") + "OverrideMaxExperiencePointsPlayer=5\r",
             "3: error: OverrideMaxExperiencePointsPlayer=5 is below the player ramp's last value "
             "(6): level 2 of 3 is the highest reachable");
     }

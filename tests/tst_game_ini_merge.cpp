@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: Quillmark contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "game_ini_lines.h"
 #include "gameini/game_ini_check.h"
 #include "gameini/game_ini_merge.h"
 #include "random_choices.h"
@@ -8,8 +9,6 @@
 #include <QtTest>
 
 namespace {
-
-const QByteArray kHeader = "[/script/shootergame.shootergamemode]";
 
 // Small ramps, so that each row spells its whole file: 9 entries, 9 engram lines.
 GameIniChoices small_choices()
@@ -40,13 +39,8 @@ QByteArray line(int k, const QByteArray &end = "\r\n")
     return written_lines().at(k).trimmed() + end;
 }
 
-const QByteArray kOldRamp = "LevelExperienceRampOverrides=(ExperiencePointsForLevel[0]=1)";
-const QByteArray kOldEngram = "OverridePlayerLevelEngramPoints=3";
-
-QByteArray h(const QByteArray &end = "\r\n")
-{
-    return kHeader + end;
-}
+const QByteArray kOldRamp = ramp_line({1}, "");
+const QByteArray kOldEngram = engram_lines({3}, "");
 
 } // namespace
 
@@ -82,99 +76,102 @@ private slots:
         const QByteArray e = kOldEngram + "\r\n";
 
         QTest::newRow("blocks stand where their old lines stood")
-            << "MaxPlayers=70\r\n" + h() + "A=1\r\n" + r + "; creatures\r\n" + r + "\r\n" + e +
+            << "MaxPlayers=70\r\n" + kHeader + "A=1\r\n" + r + "; creatures\r\n" + r + "\r\n" + e +
                    "B=2\r\n" + e + "[ServerSettings]\r\nPort=7777\r\n"
             << plain
-            << "MaxPlayers=70\r\n" + h() + "A=1\r\n" + player() + "; creatures\r\n" + creature() +
-                   "\r\n" + engrams() + "B=2\r\n[ServerSettings]\r\nPort=7777\r\n";
+            << "MaxPlayers=70\r\n" + kHeader + "A=1\r\n" + player() + "; creatures\r\n" +
+                   creature() + "\r\n" + engrams() + "B=2\r\n[ServerSettings]\r\nPort=7777\r\n";
         QTest::newRow("missing blocks follow the last level line")
-            << h() + e + "; kept\r\n" + r + "B=2\r\n"
-            << plain << h() + engrams() + "; kept\r\n" + player() + creature() + "B=2\r\n";
+            << kHeader + e + "; kept\r\n" + r + "B=2\r\n"
+            << plain << kHeader + engrams() + "; kept\r\n" + player() + creature() + "B=2\r\n";
         QTest::newRow("no level lines: after the section's last setting")
-            << h() + "A=1\r\n\r\n[Other]\r\nB=2\r\n"
+            << kHeader + "A=1\r\n\r\n[Other]\r\nB=2\r\n"
             << plain
-            << h() + "A=1\r\n" + player() + creature() + engrams() + "\r\n[Other]\r\nB=2\r\n";
+            << kHeader + "A=1\r\n" + player() + creature() + engrams() + "\r\n[Other]\r\nB=2\r\n";
         QTest::newRow("no section: a new one at the end, after a line end")
             << QByteArray("[ServerSettings]\nPort=7777") << plain
-            << "[ServerSettings]\nPort=7777\n" + h("\n") + player("\n") + creature("\n") +
+            << "[ServerSettings]\nPort=7777\n" + header("\n") + player("\n") + creature("\n") +
                    engrams("\n");
         QTest::newRow("empty file")
-            << QByteArray() << plain << h() + player() + creature() + engrams();
+            << QByteArray() << plain << kHeader + player() + creature() + engrams();
         QTest::newRow("stray level lines go, the game's own section stays")
-            << e + h() + r + "[Other]\r\n" + r + e + "[ShooterGameMode_TEMPOverrides]\r\n" + e
+            << e + kHeader + r + "[Other]\r\n" + r + e + "[ShooterGameMode_TEMPOverrides]\r\n" + e
             << plain
-            << h() + player() + creature() + engrams() + "[Other]\r\n" +
+            << kHeader + player() + creature() + engrams() + "[Other]\r\n" +
                    "[ShooterGameMode_TEMPOverrides]\r\n" + e;
         QTest::newRow("prefixed keys, any case, blanks around =")
-            << h() +
+            << kHeader +
                    " +levelexperiencerampoverrides = (x)\r\n-OverridePlayerLevelEngramPoints=1\r\n"
                    ".OVERRIDEPLAYERLEVELENGRAMPOINTS =2\r\n; LevelExperienceRampOverrides=(off)\r\n"
                    "LevelExperienceRampOverridesOld=1\r\n"
             << plain
-            << h() + player() + engrams() + creature() +
+            << kHeader + player() + engrams() + creature() +
                    "; LevelExperienceRampOverrides=(off)\r\nLevelExperienceRampOverridesOld=1\r\n";
         QTest::newRow("a cap below the new top is raised, one above it kept")
-            << h() + r +
+            << kHeader + r +
                    "OverrideMaxExperiencePointsPlayer=1\r\n"
                    "OverrideMaxExperiencePointsDino=99999999\r\n"
             << plain
-            << h() + player() + player_cap() + "OverrideMaxExperiencePointsDino=99999999\r\n" +
+            << kHeader + player() + player_cap() + "OverrideMaxExperiencePointsDino=99999999\r\n" +
                    creature() + engrams();
         QTest::newRow("--max-xp sets the caps and writes missing ones")
-            << h() + r + "+OverrideMaxExperiencePointsDino=99999999\r\n"
-            << capped << h() + player() + creature_cap() + creature() + player_cap() + engrams();
+            << kHeader + r + "+OverrideMaxExperiencePointsDino=99999999\r\n"
+            << capped
+            << kHeader + player() + creature_cap() + creature() + player_cap() + engrams();
         QTest::newRow("a skipped player ramp keeps ramps and caps")
-            << h() + r + r + "OverrideMaxExperiencePointsPlayer=1\r\n" + e + e << skipped
-            << h() + r + r + "OverrideMaxExperiencePointsPlayer=1\r\n" + engrams();
+            << kHeader + r + r + "OverrideMaxExperiencePointsPlayer=1\r\n" + e + e << skipped
+            << kHeader + r + r + "OverrideMaxExperiencePointsPlayer=1\r\n" + engrams();
         QTest::newRow("stock creatures and engrams: their old lines go")
-            << h() + r + r + e + "OverrideMaxExperiencePointsDino=5000\r\n"
-            << stock_groups << h() + player() + "OverrideMaxExperiencePointsDino=5000\r\n";
+            << kHeader + r + r + e + "OverrideMaxExperiencePointsDino=5000\r\n"
+            << stock_groups << kHeader + player() + "OverrideMaxExperiencePointsDino=5000\r\n";
         // Without a creature ramp a creature cap below the stock table's first value allows
         // no level; one the game cannot read has nothing to be raised to.
         QTest::newRow("stock creatures: caps that allow no level go")
-            << h() + r +
+            << kHeader + r +
                    "OverrideMaxExperiencePointsDino=5\r\nOverrideMaxExperiencePointsDino=nan\r\n"
-            << stock_groups << h() + player();
+            << stock_groups << kHeader + player();
         QTest::newRow("caps the game cannot read are raised")
-            << h() + r + r +
+            << kHeader + r + r +
                    "OverrideMaxExperiencePointsPlayer=1e99\r\n"
                    "OverrideMaxExperiencePointsDino=+99999999999\r\n"
-            << plain << h() + player() + creature() + player_cap() + creature_cap() + engrams();
+            << plain << kHeader + player() + creature() + player_cap() + creature_cap() + engrams();
         QTest::newRow("a number followed by invisible characters is read as that number")
-            << h() + r + "OverrideMaxExperiencePointsDino=99999999\xEF\xBB\xBF\r\n"
+            << kHeader + r + "OverrideMaxExperiencePointsDino=99999999\xEF\xBB\xBF\r\n"
             << plain
-            << h() + player() + "OverrideMaxExperiencePointsDino=99999999\xEF\xBB\xBF\r\n" +
+            << kHeader + player() + "OverrideMaxExperiencePointsDino=99999999\xEF\xBB\xBF\r\n" +
                    creature() + engrams();
         QTest::newRow("a ramp continued over its next lines goes with them")
-            << h() +
+            << kHeader +
                    "LevelExperienceRampOverrides=(\r\n ExperiencePointsForLevel[0]=5,\r\n"
                    "ExperiencePointsForLevel[1]=9)\r\n; kept\r\n" +
                    r
-            << plain << h() + player() + "; kept\r\n" + creature() + engrams();
+            << plain << kHeader + player() + "; kept\r\n" + creature() + engrams();
         QTest::newRow("a third ramp line stays where it is")
-            << h() + r + r + r + e << plain << h() + player() + creature() + r + engrams();
+            << kHeader + r + r + r + e << plain << kHeader + player() + creature() + r + engrams();
         QTest::newRow("... unless the creature ramp goes, which the game would read it for")
-            << h() + r + r + r << stock_groups << h() + player();
+            << kHeader + r + r + r << stock_groups << kHeader + player();
         QTest::newRow("each block takes its old line's end, new ones the most common")
-            << h("\r\n") + kOldRamp + "\n" + kOldEngram + "\r" + "A=1\n" + "B=2\n"
-            << plain << h("\r\n") + player("\n") + engrams("\r") + creature("\n") + "A=1\nB=2\n";
+            << header("\r\n") + kOldRamp + "\n" + kOldEngram + "\r" + "A=1\n" + "B=2\n"
+            << plain
+            << header("\r\n") + player("\n") + engrams("\r") + creature("\n") + "A=1\nB=2\n";
         QTest::newRow("lone CR line ends")
-            << h("\r") + kOldRamp + "\r" + kOldEngram + "\r[Other]\rB=2\r" << plain
-            << h("\r") + player("\r") + engrams("\r") + creature("\r") + "[Other]\rB=2\r";
+            << header("\r") + kOldRamp + "\r" + kOldEngram + "\r[Other]\rB=2\r" << plain
+            << header("\r") + player("\r") + engrams("\r") + creature("\r") + "[Other]\rB=2\r";
         QTest::newRow("a last line without a line end")
-            << h() + "A=1\r\n" + kOldEngram << plain
-            << h() + "A=1\r\n" + engrams() + player() + creature();
+            << kHeader + "A=1\r\n" + kOldEngram << plain
+            << kHeader + "A=1\r\n" + engrams() + player() + creature();
         QTest::newRow("byte-order mark, header in another case with blanks")
             << "\xEF\xBB\xBF  [/Script/ShooterGame.ShooterGameMode]  \r\n" + r << plain
             << "\xEF\xBB\xBF  [/Script/ShooterGame.ShooterGameMode]  \r\n" + player() + creature() +
                    engrams();
         QTest::newRow("a misspelt header is corrected, its level lines kept")
             << "[/script/shootergame.shootergamemod]\r\n" + r + "A=1\r\n"
-            << plain << h() + player() + creature() + engrams() + "A=1\r\n";
+            << plain << kHeader + player() + creature() + engrams() + "A=1\r\n";
         QTest::newRow("a second copy of the section loses its level lines too")
-            << h() + "A=1\r\n[Other]\r\n" + h() + e + "B=2\r\n"
+            << kHeader + "A=1\r\n[Other]\r\n" + kHeader + e + "B=2\r\n"
             << plain
-            << h() + "A=1\r\n[Other]\r\n" + h() + engrams() + player() + creature() + "B=2\r\n";
+            << kHeader + "A=1\r\n[Other]\r\n" + kHeader + engrams() + player() + creature() +
+                   "B=2\r\n";
     }
 
     // Byte for byte, and a second merge changes nothing.
@@ -191,7 +188,7 @@ private slots:
     // The summary spells the counts; the caps and the removed lines are reported one by one.
     void report()
     {
-        const QByteArray file = "OverridePlayerLevelEngramPoints=3\r\n" + h() + kOldRamp +
+        const QByteArray file = "OverridePlayerLevelEngramPoints=3\r\n" + kHeader + kOldRamp +
                                 "\r\nOverrideMaxExperiencePointsPlayer=12\r\n" + kOldEngram +
                                 "\r\n" + kOldEngram + "\r\n[Other]\r\n" + kOldRamp + "\r\n";
         const GameIniMergeReport report = merge_level_progression(file, small_choices()).report;
@@ -206,11 +203,12 @@ private slots:
         QCOMPARE(report.removed_lines[1].text, kOldRamp);
 
         // The lines a continued ramp takes with it count as its own.
-        QCOMPARE(merge_summary(merge_level_progression(h() + "LevelExperienceRampOverrides=(\r\n"
-                                                             "ExperiencePointsForLevel[0]=5)\r\n",
-                                                       small_choices())
-                                   .report),
-                 QString("replaced 2 player ramp lines; added 10 lines"));
+        QCOMPARE(
+            merge_summary(merge_level_progression(kHeader + "LevelExperienceRampOverrides=(\r\n"
+                                                            "ExperiencePointsForLevel[0]=5)\r\n",
+                                                  small_choices())
+                              .report),
+            QString("replaced 2 player ramp lines; added 10 lines"));
 
         // Only a block that changes counts: a new creature level count replaces one line.
         const QByteArray merged = merge_level_progression(file, small_choices()).text;
@@ -249,9 +247,7 @@ private:
     static QByteArray random_file(QRandomGenerator &random, bool skipped)
     {
         const char *const ends[] = {"\r\n", "\n", "\r"};
-        const QByteArray sound_ramp =
-            "LevelExperienceRampOverrides=(ExperiencePointsForLevel[0]=10,"
-            "ExperiencePointsForLevel[1]=20)";
+        const QByteArray sound_ramp = ramp_line({10, 20}, "");
         QList<QByteArray> pieces = {"[ServerSettings]",
                                     "[/Script/ShooterGame.ShooterGameMode]",
                                     "; a comment",

@@ -1,22 +1,18 @@
 // SPDX-FileCopyrightText: Quillmark contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "game_ini_lines.h"
 #include "output/game_ini_text.h"
+#include "ramp_formulas_again.h"
 
 #include <QRandomGenerator>
 #include <QtTest>
-
-#include <cmath>
-
-using Numbers = QVector<double>;
 
 namespace {
 
 using Player = GameIniChoices::Player;
 using Creature = GameIniChoices::Creature;
 using Engram = GameIniChoices::Engram;
-
-const QByteArray kHeader = "[/script/shootergame.shootergamemode]\r\n";
 
 // The game's table, typed out again here so that a slip in either copy shows.
 const Numbers kStock{
@@ -33,37 +29,14 @@ const Numbers kStock{
     2468538, 2918538, 3458538, 4098538, 4208538, 4333538, 4478538, 4648538, 4848538, 5083538,
     5355838, 5678538, 6048538, 6473538};
 
-// Numbers spelled as QString::setNum(value, 'f', 0) spells them.
-QByteArray ramp_line(const Numbers &values)
-{
-    QByteArray line = "LevelExperienceRampOverrides=(";
-    for (int k = 0; k < values.size(); ++k)
-        line += QByteArray(k > 0 ? "," : "") + "ExperiencePointsForLevel[" + QByteArray::number(k) +
-                "]=" + QByteArray::number(values[k], 'f', 0);
-    return line + ")\r\n";
-}
-
-QByteArray engram_lines(const Numbers &values)
-{
-    QByteArray lines;
-    for (const double value : values)
-        lines += "OverridePlayerLevelEngramPoints=" + QByteArray::number(value, 'f', 0) + "\r\n";
-    return lines;
-}
-
-// An independent writer's values, from the formulas in single precision. Style codes are those
-// of the choices' enums; 0 and 4 write nothing.
-// The formulas by style code: 1 complex curve, 2 exponential, 3 linear; for engram points 1
-// logarithmic, 2 linear, 3 static.
+// An independent writer's values: the formulas with constants in single precision. Codes 0
+// and 4 write nothing.
 Numbers xp_values(int style, double scale, int levels)
 {
     const float v = float(scale);
-    const double a = float(v / 100.0);
     Numbers values;
     for (int i = 2; i <= levels && style >= 1 && style <= 3; ++i)
-        values << float(style == 1   ? std::round(a * i * (double(i) * i + 10) / 2 - a * i * i)
-                        : style == 3 ? std::round((i - 1) * (double(v) * 1000))
-                                     : std::round(std::pow(i, 2.6) + std::pow(i, i / (501.5 - v))));
+        values << float(xp_at(style, v, float(v / 100.0), i));
     return values;
 }
 
@@ -72,17 +45,15 @@ template <typename Style> int code(Style style)
     return style_code(style).value_or(0);
 }
 
+// Line k holds the points for level k + 1: the logarithm of k + 1, k times the factor.
 Numbers engram_values(int style, double scale, int levels, bool reverse)
 {
     const float v = float(scale);
-    const double b = float((102.5 - v) / 100 + 1);
-    const double a = float(v / 100.0);
     Numbers values;
     for (int k = 1; k < levels && style >= 1 && style <= 3; ++k) {
-        const int i = reverse ? levels - k : k; // the points for level i + 1
-        values << (style == 1   ? float(std::round(std::log(i + 1) / std::log(b)))
-                   : style == 2 ? float(std::round(i * a))
-                                : v);
+        const int i = reverse ? levels - k : k;
+        values << float(engram_points_at(style, v, float((102.5 - v) / 100 + 1), float(v / 100.0),
+                                         style == 1 ? i + 1 : i));
     }
     return values;
 }

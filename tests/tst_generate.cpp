@@ -27,8 +27,7 @@ private slots:
     void nothing_to_generate_is_refused()
     {
         QFETCH(QString, button);
-        MainWindow window;
-        window.show();
+        ShownWindow window;
         Operator user(folder.filePath(QStringLiteral("never.txt")));
         operate(window, "player_skip player_eng_skip " + button);
         QCOMPARE(user.seen, QStringList{"doingItWrong"});
@@ -65,8 +64,7 @@ private slots:
         const FileState before = state_of(path);
         const QStringList names = names_in(own.path());
 
-        MainWindow window;
-        window.show();
+        ShownWindow window;
         Operator user(name.isEmpty() ? name : own.file(name));
         user.press = QStringLiteral("Replace it");
         operate(window, QStringLiteral("Gen_btn"));
@@ -174,8 +172,7 @@ private slots:
         QVERIFY(holder.open(QIODevice::ReadOnly) && ::flock(holder.handle(), LOCK_EX) == 0);
         QTimer::singleShot(held_ms, &holder, [&holder] { holder.close(); });
 
-        MainWindow window;
-        window.show();
+        ShownWindow window;
         QCOMPARE(generate(window, path, QStringLiteral("Replace it")), dialogs);
         const bool written = held_ms < 1000;
         QCOMPARE(contents(path) == kOldText, !written);
@@ -186,8 +183,7 @@ private slots:
 
     void group_without_style_is_reported_and_writing_goes_on()
     {
-        MainWindow window;
-        window.show();
+        ShownWindow window;
         // The window never leaves a group empty; force it to reach the guard.
         auto *exponential = child<QRadioButton>(window, "player_mmo");
         exponential->setAutoExclusive(false);
@@ -219,17 +215,15 @@ private slots:
         const QString used = folder.filePath(QString::fromLatin1(QTest::currentDataTag()));
         QVERIFY(QDir().mkpath(used));
         {
-            MainWindow window;
-            window.show();
+            ShownWindow window;
             QCOMPARE(generate(window, used + QStringLiteral("/Game.ini")),
                      (QStringList{"QFileDialog", "thanxForUsing"}));
         }
         // A new window, as after a restart; a failed save does not move the remembered folder.
-        MainWindow window;
-        window.show();
+        ShownWindow window;
         generate(window, folder.filePath(QStringLiteral("gone/Game.ini")));
         // Cancelling the file dialog writes nothing and asks nothing more.
-        Operator user{QString()};
+        Operator user;
         user.press = press;
         operate(window, button);
         QCOMPARE(user.start_folders, QStringList{used});

@@ -3,24 +3,11 @@
 #include "mainwindow/mainwindow.h"
 #include "test_support.h"
 
-#include <QStackedWidget>
 #include <QTableWidget>
 #include <QTextEdit>
 #include <QtTest>
 
 namespace {
-int page(const QWidget &window)
-{
-    return child<QStackedWidget>(window, "stackedWidget")->currentIndex();
-}
-
-// With the default choices Next visits every page in order.
-void go_to_page(QWidget &window, int target)
-{
-    while (page(window) < target)
-        child<QPushButton>(window, "btn_next_page")->click();
-}
-
 // Keys go where the keyboard focus is, as they do for a person at the keyboard.
 void press(int key, int modifiers = Qt::NoModifier)
 {
@@ -41,8 +28,7 @@ class TestKeyboard : public QObject
 private slots:
     void init()
     {
-        window = new MainWindow;
-        window->show();
+        window = new ShownWindow;
         QVERIFY(QTest::qWaitForWindowActive(window));
     }
 

@@ -106,8 +106,7 @@ private slots:
 
     void custom_code_box_empties_and_enables_editor()
     {
-        MainWindow window;
-        window.show();
+        ShownWindow window;
         auto *box = child<QCheckBox>(window, "Add_CustomCode");
         auto *editor = child<QTextEdit>(window, "textInput_custom_code");
         QVERIFY(!editor->isEnabled());
@@ -121,8 +120,7 @@ private slots:
 
     void reverse_curves_shows_reversed_pictures()
     {
-        MainWindow window;
-        window.show();
+        ShownWindow window;
         for (bool reversed : {true, false}) {
             operate(window, "player_eng_reverse_mode");
             for (const char *name : {"label_38", "label_39"})
@@ -137,8 +135,7 @@ private slots:
     void says_what_it_is()
     {
         set_application_identity();
-        MainWindow window;
-        window.show();
+        ShownWindow window;
         QVERIFY(!window.windowIcon().pixmap(32).isNull());
         QFile entry(QStringLiteral(QUILLMARK_DESKTOP_FILE));
         QVERIFY(entry.open(QIODevice::ReadOnly | QIODevice::Text));
@@ -148,8 +145,7 @@ private slots:
 
     void starts_centred_on_its_screen()
     {
-        MainWindow window;
-        window.show();
+        ShownWindow window;
         QCOMPARE(window.geometry().center(), window.screen()->availableGeometry().center());
     }
 

@@ -1,22 +1,15 @@
 // SPDX-FileCopyrightText: Quillmark contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "mainwindow/mainwindow.h"
 #include "test_support.h"
 
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QStackedWidget>
 #include <QtTest>
 
 namespace {
 using Pages = QVector<int>;
-
-int page(QWidget &window)
-{
-    return child<QStackedWidget>(window, "stackedWidget")->currentIndex();
-}
 
 // The wizard, the help panel and the progress bar show the same page, and the page buttons
 // are enabled except at the ends.
@@ -55,8 +48,7 @@ private slots:
     {
         QFETCH(QString, choices);
         QFETCH(Pages, pages);
-        MainWindow window;
-        window.show();
+        ShownWindow window;
         operate(window, choices);
         for (int step = 1; step < pages.size(); ++step) {
             operate(window, "btn_next_page");
@@ -89,11 +81,8 @@ private slots:
         QFETCH(int, stay_on);
         QFETCH(QString, overflow);
         QFETCH(QString, error_label);
-        MainWindow window;
-        window.show();
-        for (int step = 0; step < stay_on; ++step)
-            operate(window, "btn_next_page");
-        QCOMPARE(page(window), stay_on);
+        ShownWindow window;
+        go_to_page(window, stay_on);
 
         // The check reads the spin boxes, refreshed preview or not.
         const QString undo = state(window, overflow);
@@ -149,8 +138,7 @@ private slots:
     {
         QFETCH(QString, actions);
         QFETCH(QStringList, expected);
-        MainWindow window;
-        window.show();
+        ShownWindow window;
         operate(window, actions + " stackedWidget.currentIndex=7 btn_next_page");
         QCOMPARE(page(window), 8);
 

@@ -1,11 +1,9 @@
 // SPDX-FileCopyrightText: Quillmark contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "mainwindow/mainwindow.h"
 #include "test_support.h"
 
 #include <QLabel>
-#include <QStackedWidget>
 #include <QtTest>
 
 // The pictures of the style pages are decoded when their page is first shown: a page that
@@ -39,15 +37,9 @@ private slots:
         QFETCH(QStringList, labels);
         QFETCH(QStringList, pictures);
 
-        MainWindow window;
-        window.show();
+        ShownWindow window;
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        const auto *pages = child<QStackedWidget>(window, "stackedWidget");
-        auto *next = child<QPushButton>(window, "btn_next_page");
-        // The default choices lead through every page in turn.
-        while (pages->currentIndex() < page)
-            next->click();
-        QCOMPARE(pages->currentIndex(), page);
+        go_to_page(window, page);
 
         for (int i = 0; i < labels.size(); ++i) {
             const QLabel *label = child<QLabel>(window, labels.at(i));

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: Quillmark contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "ramp_formulas_again.h"
 #include "ramps/format_number.h"
 #include "ramps/previews.h"
-#include "ramps/ramp_styles.h"
 
 #include <QtTest>
 
@@ -49,39 +49,105 @@ private slots:
         QTEST(format_number(value), "text");
     }
 
-    void overflow_boundary_data()
+    // `within`: no level of the exponential ramp passes the limit.
+    void xp_previews_data()
     {
+        QTest::addColumn<int>("style");
         QTest::addColumn<double>("scale");
         QTest::addColumn<int>("levels");
         QTest::addColumn<bool>("within");
+        QTest::newRow("curve, the creature's factor 14.5 rounds up") << 1 << 1450.0 << 71 << true;
+        QTest::newRow("curve below 50, the creature's factor 0") << 1 << 49.999 << 71 << true;
+        QTest::newRow("linear, three quarters of 10 truncated") << 3 << 1.0 << 10 << true;
+        QTest::newRow("exponential past the limit from level 223") << 2 << 466.627 << 300 << false;
         for (const auto &[scale, last_within] :
              {std::pair{466.627, 222}, {469.311, 208}, {500.0, 17}}) {
-            QTest::addRow("%g at %d", scale, last_within) << scale << last_within << true;
-            QTest::addRow("%g at %d", scale, last_within + 1) << scale << last_within + 1 << false;
+            QTest::addRow("exponential %g at %d", scale, last_within)
+                << 2 << scale << last_within << true;
+            QTest::addRow("exponential %g at %d", scale, last_within + 1)
+                << 2 << scale << last_within + 1 << false;
         }
         // Level 1 is never checked, so fewer than two levels always pass.
-        QTest::newRow("500 at 1") << 500.0 << 1 << true;
+        QTest::newRow("exponential 500 at 1") << 2 << 500.0 << 1 << true;
     }
 
-    // The last sample of a preview is the level count itself, so its marker shows exactly when
-    // xp_within_limit fails, and page navigation agrees with what the preview shows. The first
-    // level past the limit is the same searched from any level count past it.
-    void overflow_boundary()
+    // Samples at each quarter of the levels, from the formulas, marked from the first level past
+    // the limit on: as page navigation, which asks xp_within_limit. The creature's complex curve
+    // rounds its factor scale / 100 to a whole number, the player's does not. The first level
+    // past the limit is the same searched from any level count past it.
+    void xp_previews()
     {
+        QFETCH(int, style);
         QFETCH(double, scale);
         QFETCH(int, levels);
-        QFETCH(bool, within);
-        QCOMPARE(xp_within_limit(scale, levels), within);
-        if (!within) {
-            QCOMPARE(first_level_past_limit(scale, levels), levels);
-            QCOMPARE(first_level_past_limit(scale, 4000), levels);
+        if (style == 2) {
+            QTEST(xp_within_limit(scale, levels), "within");
+            if (!xp_within_limit(scale, levels)) {
+                const int past = first_level_past_limit(scale, levels);
+                QVERIFY(xp_within_limit(scale, past - 1) && !xp_within_limit(scale, past));
+                QCOMPARE(first_level_past_limit(scale, 4000), past);
+            }
         }
-        for (const auto preview_of : {player_xp_preview, creature_xp_preview}) {
-            const auto preview = preview_of(XpStyle::Exponential, scale, levels);
+        for (const auto &[preview, factor] :
+             {std::pair{player_xp_preview(style, scale, levels), scale / 100},
+              {creature_xp_preview(style, scale, levels), std::round(scale / 100)}}) {
             QVERIFY(preview);
-            QCOMPARE(preview->overflowed, !within);
-            QCOMPARE(preview->values[3] == kOverflowMarker, !within);
+            for (int r = 0; r < 4; ++r) {
+                const int level = levels * (r + 1) / 4;
+                QCOMPARE(preview->levels[r], level);
+                QCOMPARE(preview->values[r], style == 2 && !xp_within_limit(scale, level)
+                                                 ? kOverflowMarker
+                                                 : xp_at(style, scale, factor, level));
+            }
+            QCOMPARE(preview->overflowed, preview->values[3] == kOverflowMarker);
         }
+    }
+
+    void engram_previews_data()
+    {
+        QTest::addColumn<int>("style");
+        QTest::addColumn<double>("scale");
+        QTest::addColumn<int>("levels");
+        QTest::addColumn<bool>("reverse");
+        QTest::newRow("logarithmic, level 1 gets 0") << 1 << 91.598 << 10 << false;
+        QTest::newRow("logarithmic reversed") << 1 << 91.598 << 115 << true;
+        QTest::newRow("linear, totals past a million") << 2 << 130.0 << 4000 << false;
+        QTest::newRow("linear reversed") << 2 << 63.987 << 37 << true;
+        QTest::newRow("static rounds the running total") << 3 << 2.5 << 10 << false;
+    }
+
+    // Samples one level below each fifth of the levels and at the last, with the running total.
+    // Reversed, the logarithm counts down from the level count and the linear factor from one
+    // below it. The static style's points need not be whole: its running total is rounded at
+    // every level.
+    void engram_previews()
+    {
+        QFETCH(int, style);
+        QFETCH(double, scale);
+        QFETCH(int, levels);
+        QFETCH(bool, reverse);
+        const auto preview = engram_preview(style, scale, levels, reverse);
+        QVERIFY(preview);
+        const int mirror = style == 1 ? levels + 1 : levels;
+        double total = 0;
+        for (int level = 1, r = 0; level <= levels; ++level) {
+            const double points = engram_points_at(style, scale, 1 + (102.5 - scale) / 100,
+                                                   scale / 100, reverse ? mirror - level : level);
+            total = style == 3 ? std::round(total + points) : total + points;
+            if (level == (r < 4 ? levels * (r + 1) / 5 - 1 : levels)) {
+                QCOMPARE(preview->levels[r], level);
+                QCOMPARE(preview->points[r], points);
+                QCOMPARE(preview->totals[r], std::uint32_t(total));
+                ++r;
+            }
+        }
+    }
+
+    void no_preview_without_a_style()
+    {
+        for (const int style : {0, 4})
+            QVERIFY(!player_xp_preview(style, 100, 10) && !creature_xp_preview(style, 100, 10) &&
+                    !engram_preview(style, 50, 10, false));
     }
 };
 

@@ -4,7 +4,6 @@
 #include "dialogs/game_ini_preview.h"
 #include "dialogs/ramp_plot.h"
 #include "file_faults.h"
-#include "mainwindow/mainwindow.h"
 #include "test_support.h"
 
 #include <QClipboard>
@@ -24,17 +23,17 @@ void record_warning(QtMsgType type, const QMessageLogContext &, const QString &m
         warnings << message;
 }
 
-// Shows the Curves tab of the dialog that opens next and hands its plot to `then`.
-void on_curves_when_open(const std::function<void(RampPlot &)> &then)
+// A look that shows the text preview's Curves tab and hands its plot to `then`.
+std::function<void(QWidget &)> on_curves(const std::function<void(RampPlot &)> &then)
 {
-    QTimer::singleShot(0, [then] {
-        auto *preview = qobject_cast<GameIniPreview *>(QApplication::activeModalWidget());
-        QVERIFY(preview);
-        auto *tabs = child<QTabWidget>(*preview, "tabs");
-        tabs->setCurrentWidget(child<QWidget>(*preview, "tab_curves"));
+    return [then](QWidget &dialog) {
+        if (!qobject_cast<GameIniPreview *>(&dialog))
+            return;
+        auto *tabs = child<QTabWidget>(dialog, "tabs");
+        tabs->setCurrentWidget(child<QWidget>(dialog, "tab_curves"));
         QCOMPARE(tabs->tabText(tabs->currentIndex()), QStringLiteral("Curves"));
-        then(*child<RampPlot>(*preview, "ramp_plot"));
-    });
+        then(*child<RampPlot>(dialog, "ramp_plot"));
+    };
 }
 
 } // namespace
@@ -47,8 +46,7 @@ private slots:
     // The settings button under it is never shown.
     void show_text_button_covers_no_visible_control()
     {
-        MainWindow window;
-        window.show();
+        ShownWindow window;
         auto *button = child<QPushButton>(window, "btn_preview_text");
         for (QWidget *other : button->parentWidget()->findChildren<QWidget *>(
                  QString(), Qt::FindDirectChildrenOnly)) {
@@ -63,8 +61,7 @@ private slots:
     // with custom code ending the file without a line end.
     void shows_and_copies_what_generate_writes()
     {
-        MainWindow window;
-        window.show();
+        ShownWindow window;
         operate(window, "player_linear player_target_lvl=4000 Add_MaxXp Add_CustomCode");
         child<QTextEdit>(window, "textInput_custom_code")
             ->setPlainText(QStringLiteral("bPvE=True\n\nMotd=Gr\u00FC\u00DF\n"));
@@ -77,20 +74,20 @@ private slots:
             lines.removeLast();
 
         // Read while the dialog is open: the text, its size, and what Copy puts on the clipboard.
-        QTimer::singleShot(0, [&] {
-            auto *preview = qobject_cast<GameIniPreview *>(QApplication::activeModalWidget());
-            QVERIFY(preview && preview->isModal() && preview->parentWidget() == &window);
-            QCOMPARE(child<QPlainTextEdit>(*preview, "text_view")->toPlainText(),
+        Operator user;
+        user.look = [&](QWidget &preview) {
+            QVERIFY(preview.isModal() && preview.parentWidget() == &window);
+            QCOMPARE(child<QPlainTextEdit>(preview, "text_view")->toPlainText(),
                      QString::fromUtf8(file).replace(QStringLiteral("\r\n"), "\n"));
-            QCOMPARE(child<QLabel>(*preview, "lbl_size")->text(),
+            QCOMPARE(child<QLabel>(preview, "lbl_size")->text(),
                      QStringLiteral("%1 lines, %2 bytes").arg(lines.size()).arg(file.size()));
-            auto *copy = child<QPushButton>(*preview, "btn_copy");
+            auto *copy = child<QPushButton>(preview, "btn_copy");
             copy->click();
             QCOMPARE(copy->text(), QStringLiteral("Copied"));
-            QCOMPARE(QGuiApplication::clipboard()->text().toUtf8(), file);
-        });
-        QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+        };
         operate(window, "btn_preview_text");
+        QCOMPARE(user.seen, QStringList{"GameIniPreview"});
+        QCOMPARE(QGuiApplication::clipboard()->text().toUtf8(), file);
     }
 
     void failed_merge_or_picture_changes_nothing_data()
@@ -111,8 +108,7 @@ private slots:
         QFETCH(QString, message);
         const QString path = folder.filePath(QString::fromLatin1(QTest::currentDataTag()));
         QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
-        MainWindow window;
-        window.show();
+        ShownWindow window;
         Operator user(path);
         user.press = press;
         operate(window, "btn_preview_text");
@@ -140,14 +136,14 @@ private slots:
     void curves_paint_every_level()
     {
         QFETCH(QString, actions);
-        MainWindow window;
-        window.show();
+        ShownWindow window;
         operate(window, actions);
 
         QSize painted;
         RampSeries series;
         warnings.clear();
-        on_curves_when_open([&](RampPlot &plot) {
+        Operator user;
+        user.look = on_curves([&](RampPlot &plot) {
             series = plot.series();
             const QtMessageHandler previous = qInstallMessageHandler(record_warning);
             plot.grab();
@@ -157,7 +153,6 @@ private slots:
             QApplication::sendEvent(&plot, &move);
             painted = plot.grab().size();
             qInstallMessageHandler(previous);
-            QApplication::activeModalWidget()->close();
         });
         operate(window, "btn_preview_text");
 
@@ -172,11 +167,10 @@ private slots:
     void save_picture()
     {
         const QString path = folder.filePath(QStringLiteral("ramps.png"));
-        MainWindow window;
-        window.show();
+        ShownWindow window;
         QSize plot_size;
-        on_curves_when_open([&](RampPlot &plot) { plot_size = plot.size(); });
         Operator user(path);
+        user.look = on_curves([&](RampPlot &plot) { plot_size = plot.size(); });
         user.press = QStringLiteral("btn_save_picture");
         operate(window, "btn_preview_text");
         QVERIFY(!plot_size.isEmpty());
