@@ -19,6 +19,8 @@
 #include <QWidget>
 #include <QtTest>
 
+#include <functional>
+
 // What the window remembers between runs goes to a folder of this test run, never into the
 // settings of the user who runs the tests.
 class TemporarySettings
@@ -78,8 +80,9 @@ inline QString state(const QWidget &window, const QString &expected)
 // Answers every modal dialog the way an operator would and records their class names. The
 // file dialogs get `file_name` (or are cancelled when it is empty), an overwrite question is
 // answered Yes, a message box Ok, and the unexpected error is survived by ticking "DONT die".
-// A dialog with a button named `press` has it pressed once before it is closed. Every answer
-// is queued: a dialog that opens another one runs a nested loop inside the answer.
+// A dialog with a button named in `press` (names separated by blanks) has the first of them
+// pressed once before it is closed; `opened` sees each dialog first. Every answer is queued:
+// a dialog that opens another one runs a nested loop inside the answer.
 class Operator : public QObject
 {
 public:
@@ -93,6 +96,7 @@ public:
     QStringList start_folders; // of the file dialogs, in order
     QStringList messages;      // the texts of the message boxes, in order
     QString press;
+    std::function<void(QWidget &)> opened;
 
 private:
     void answer()
@@ -107,6 +111,8 @@ private:
                 start_folders << files->directory().absolutePath();
             if (auto *box = qobject_cast<QMessageBox *>(modal))
                 messages << box->text();
+            if (opened)
+                opened(*modal);
         }
         if (auto *files = qobject_cast<QFileDialog *>(modal)) {
             // The dialog loads its folder in the background and may ignore an early accept:
@@ -129,7 +135,9 @@ private:
             });
             return;
         }
-        auto *button = press.isEmpty() ? nullptr : modal->findChild<QPushButton *>(press);
+        QPushButton *button = nullptr;
+        for (const QString &name : press.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+            button = button ? button : modal->findChild<QPushButton *>(name);
         if (button && !modal->property("pressed").toBool()) {
             modal->setProperty("pressed", true);
             QTimer::singleShot(0, button, [button] { button->click(); });
