@@ -322,7 +322,7 @@ void paint_engram_panel(QPainter &painter, const Layout &layout, const RampSerie
                         const RampSeries &dashed)
 {
     const PlotFrame &points = layout.engram;
-    paint_engram_axes(painter, layout, !shown.engram_total.empty());
+    paint_engram_axes(painter, layout, !shown.engram_total.empty() || !dashed.engram_total.empty());
     QColor bars = kPoints;
     bars.setAlpha(110);
     paint_series(painter, points, RampSeries::kFirstLevel, shown.engram_points, QPen(kPoints, 1),
