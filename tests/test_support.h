@@ -105,7 +105,7 @@ inline QString state(const QWidget &window, const QString &expected)
 // message box's object name when it has one). The file dialogs get `file_name` (or are
 // cancelled when it is empty), a message box is answered Yes or Ok, else with its Escape
 // button, and the unexpected error is survived by ticking "DONT die". A dialog with a button
-// named or labelled `press` has it clicked once before it is closed.
+// named or labelled as one of `press` has the first such one clicked once before it is closed.
 // `look` sees each dialog once, as it opens, and may read it while it is open; the dialog is
 // then answered from the next tick on, so `look` may also answer it itself, queued.
 // Every answer is queued: a dialog that opens another one runs a nested loop inside the answer.
@@ -123,7 +123,7 @@ public:
     QStringList proposals;     // the file dialogs' filters and proposed names, in order
     QStringList messages;      // the texts of the message boxes and reasons given, in order
     QStringList closed;        // the dialogs it had to close itself, after any press
-    QString press;
+    QStringList press;         // buttons to click, by object name or text, the first found
     std::function<void(QWidget &)> look;
 
 private:
@@ -176,10 +176,15 @@ private:
         if (auto *survive = modal->findChild<QCheckBox *>(QStringLiteral("dont_die")))
             survive->setChecked(true);
         const QList<QPushButton *> buttons = modal->findChildren<QPushButton *>();
-        const auto named = std::find_if(buttons.cbegin(), buttons.cend(), [this](auto *button) {
-            return !press.isEmpty() && (button->objectName() == press || button->text() == press);
-        });
-        auto *button = named == buttons.cend() ? nullptr : *named;
+        QPushButton *button = nullptr;
+        for (const QString &wanted : press) {
+            for (QPushButton *candidate : buttons) {
+                if (wanted.isEmpty())
+                    break;
+                if (!button && (candidate->objectName() == wanted || candidate->text() == wanted))
+                    button = candidate;
+            }
+        }
         if (button && !modal->property("pressed").toBool()) {
             modal->setProperty("pressed", true);
             QTimer::singleShot(0, button, [button] { QTest::mouseClick(button, Qt::LeftButton); });
@@ -211,7 +216,7 @@ private:
 inline QStringList generate(QWidget &window, const QString &path, const QString &press = {})
 {
     Operator user(path);
-    user.press = press;
+    user.press = QStringList{press};
     child<QAbstractButton>(window, QStringLiteral("Gen_btn"))->click();
     return user.seen;
 }

@@ -161,14 +161,17 @@ private slots:
         const GameIniMerge merged = merge_level_progression(kOldText, choices);
         QCOMPARE(contents(folder.filePath("Game.ini")), merged.text);
         QCOMPARE(contents(folder.filePath("Game.ini.bak")), kOldText);
-        QCOMPARE(outcome.err, "added Game.ini: OverrideMaxExperiencePointsPlayer=" +
-                                  merged.report.caps[0].new_value +
-                                  ", the new ramp's last value\n"
-                                  "added Game.ini: OverrideMaxExperiencePointsDino=" +
-                                  merged.report.caps[1].new_value +
-                                  ", the new ramp's last value\n"
-                                  "quillmark-cli: merged into Game.ini: added 118 lines; the old "
-                                  "file is Game.ini.bak\n");
+        // One line for each change, then the summary.
+        const QStringList account =
+            merge_account(merged.report, MergeAccount::CommandLine, "Game.ini");
+        QCOMPARE(account.size(), 5);
+        QVERIFY(account.last().startsWith(
+            "added Game.ini: OverrideMaxExperiencePointsDino=" + merged.report.caps[1].new_value +
+            ", the new ramp's last value"));
+        QCOMPARE(outcome.err, (account.join('\n') +
+                               "\nquillmark-cli: merged into Game.ini: added 118 lines; the old "
+                               "file is Game.ini.bak\n")
+                                  .toUtf8());
     }
 
     // A cluster's maps: each file on its own, in its own encoding, a line for each, the worst
@@ -193,13 +196,14 @@ private slots:
                                  GameIniEncoding::Utf16BE));
         QCOMPARE(contents(own.filePath("B.ini.bak")), utf16);
         const QList<QByteArray> lines = outcome.err.trimmed().split('\n');
-        QCOMPARE(lines.size(), 4);
-        QCOMPARE(lines[0], QByteArray("removed A.ini:1: OverridePlayerLevelEngramPoints=1 outside "
-                                      "[/script/shootergame.shootergamemode]"));
-        QVERIFY(lines[1].startsWith("quillmark-cli: merged into A.ini: added 21 lines; removed 1 "
+        // Three blocks added and a line removed in each file.
+        QCOMPARE(lines.size(), 10);
+        QCOMPARE(lines[3], QByteArray("removed A.ini:1: OverridePlayerLevelEngramPoints=1 outside "
+                                      "[/script/shootergame.shootergamemode], before any section"));
+        QVERIFY(lines[4].startsWith("quillmark-cli: merged into A.ini: added 21 lines; removed 1 "
                                     "stray line;"));
-        QVERIFY(lines[2].startsWith("quillmark-cli: --merge-into: cannot read Missing.ini: "));
-        QVERIFY(lines[3].startsWith("quillmark-cli: merged into B.ini: added 21 lines;"));
+        QVERIFY(lines[5].startsWith("quillmark-cli: --merge-into: cannot read Missing.ini: "));
+        QVERIFY(lines[9].startsWith("quillmark-cli: merged into B.ini: added 21 lines;"));
     }
 
     // --diff prints what the merge would change and writes nothing.
@@ -213,9 +217,9 @@ private slots:
         QCOMPARE(outcome.err, QByteArray());
         GameIniChoices choices;
         choices.engram = Engram::Stock;
-        QCOMPARE(outcome.out,
-                 unified_diff(kOldText, merge_level_progression(kOldText, choices).edits,
-                              "Game.ini"));
+        QCOMPARE(
+            outcome.out,
+            unified_diff(kOldText, merge_level_progression(kOldText, choices).edits, "Game.ini"));
         QCOMPARE(QDir(own.path()).entryList(QDir::Files), QStringList{"Game.ini"});
         QCOMPARE(contents(own.filePath("Game.ini")), kOldText);
     }

@@ -6,6 +6,7 @@
 // writers that run at the same time.
 
 #include "file_faults.h"
+#include "files/file_names.h"
 #include "gameini/game_ini_encoding.h"
 #include "gameini/game_ini_merge.h"
 #include "output/game_ini_text.h"
@@ -296,7 +297,7 @@ private slots:
         PREPARE_OR_SKIP(folder, Fixture::BackedUp, QStringLiteral("Game.ini"));
         const CliOutcome outcome =
             run_cli(QStringLiteral("--merge-into Game.ini"), folder.path(), QString(), fault);
-        QVERIFY2(outcome.err.startsWith("quillmark-cli: " + message.toUtf8()),
+        QVERIFY2(outcome.err.contains("quillmark-cli: " + message.toUtf8()),
                  outcome.err.constData());
         QCOMPARE(outcome.status, status);
         QCOMPARE(contents(folder.file(QStringLiteral("Game.ini"))), merged());
@@ -538,11 +539,15 @@ private slots:
         if (backup.isEmpty()) {
             QCOMPARE(outcome.err, QByteArray());
         } else {
-            GameIniChoices choices;
-            const QString summary =
-                merge_summary(merge_level_progression(kOldText, choices).report);
-            QCOMPARE(outcome.err, "quillmark-cli: merged into " + name + ": " + summary.toUtf8() +
-                                      "; the old file is " + name + ".bak\n");
+            const GameIniMergeReport report =
+                merge_level_progression(kOldText, GameIniChoices()).report;
+            QByteArray account;
+            for (const QString &line :
+                 merge_account(report, MergeAccount::CommandLine, decode_name(name)))
+                account += encode_name(line) + '\n';
+            QCOMPARE(outcome.err, account + "quillmark-cli: merged into " + name + ": " +
+                                      merge_summary(report).toUtf8() + "; the old file is " + name +
+                                      ".bak\n");
         }
         QCOMPARE(contents_at(path), text);
         QCOMPARE(contents_at(path + ".bak"), backup.isEmpty() ? "<missing>" : backup);

@@ -69,59 +69,6 @@ private slots:
         QCOMPARE(cli.out, contents(path));
     }
 
-    void same_merge_data()
-    {
-        QTest::addColumn<QString>("arguments");
-        QTest::addColumn<QString>("actions");
-
-        // The file keeps its own section header, and custom code is never merged.
-        QTest::newRow("start values, header and custom code ticked") << ""
-                                                                     << "Add_CustomCode";
-        QTest::newRow("caps raised, static points, no header")
-            << "--player linear --player-scale 3 --engram static --max-xp"
-            << "player_linear player_xp_difficulty=3 player_eng_linear Add_MaxXp Add_SS";
-    }
-
-    void same_merge()
-    {
-        QFETCH(QString, arguments);
-        QFETCH(QString, actions);
-        // Other settings around old level lines and an old cap, with LF line ends.
-        const QByteArray old = "[ServerSettings]\nPort=7777\n" + header("\n") + "bPvE=True\n" +
-                               engram_lines({3}, "\n") +
-                               "OverrideMaxExperiencePointsPlayer=10\nMatingSpeed=2\n";
-        QDir(folder.path()).mkpath(QStringLiteral("window"));
-        QDir(folder.path()).mkpath(QStringLiteral("cli"));
-        const QString window_ini = folder.filePath(QStringLiteral("window/Game.ini"));
-        const QString cli_ini = folder.filePath(QStringLiteral("cli/Game.ini"));
-        QVERIFY(put(window_ini, old) && put(cli_ini, old));
-
-        ShownWindow window;
-        operate(window, actions);
-        Operator user(window_ini);
-        user.press = QStringLiteral("btn_merge");
-        child<QAbstractButton>(window, "btn_preview_text")->click();
-        QCOMPARE(user.seen, (QStringList{"GameIniPreview", "QFileDialog", "QMessageBox"}));
-        QVERIFY(user.messages[0].contains(QStringLiteral("Game.ini.bak")));
-        QCOMPARE(user.messages[0].contains(QStringLiteral("custom code")),
-                 actions.contains(QStringLiteral("Add_CustomCode")));
-
-        QCOMPARE(
-            run_cli(arguments + QStringLiteral(" --merge-into cli/Game.ini"), folder.path()).status,
-            0);
-        QVERIFY(contents(window_ini) != old);
-        QCOMPARE(contents(window_ini), contents(cli_ini));
-        QCOMPARE(contents(window_ini + QStringLiteral(".bak")), old);
-
-        // Merged again, nothing changes: the backup keeps the text before the first merge.
-        child<QAbstractButton>(window, "btn_preview_text")->click();
-        QCOMPARE(user.messages.size(), 2);
-        QVERIFY2(user.messages[1].contains(QStringLiteral("Game.ini is already up to date: "
-                                                          "nothing was written.")),
-                 qPrintable(user.messages[1]));
-        QCOMPARE(contents(window_ini + QStringLiteral(".bak")), old);
-    }
-
 private:
     QTemporaryDir folder;
 };

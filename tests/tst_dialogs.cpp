@@ -48,7 +48,7 @@ private slots:
 
         QRect shown;
         Operator user;
-        user.press = button;
+        user.press = QStringList{button};
         user.look = [&shown](QWidget &dialog) { shown = dialog.geometry(); };
         show();
         QCOMPARE(user.closed, QStringList()); // the button closed it

@@ -218,6 +218,90 @@ private slots:
                  QString("replaced 1 creature ramp line"));
     }
 
+    void account_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<GameIniChoices>("choices");
+        QTest::addColumn<QStringList>("words");    // among the review's lines
+        QTest::addColumn<QStringList>("standard"); // among standard error's lines
+
+        QByteArray ramp = "LevelExperienceRampOverrides=(";
+        for (int k = 0; k < 103; ++k)
+            ramp += "ExperiencePointsForLevel[" + QByteArray::number(k) +
+                    "]=" + QByteArray::number(10 * (k + 1)) + (k < 102 ? "," : ")\r\n");
+        for (int k = 0; k < 6; ++k)
+            ramp += kOldEngram + "\r\n";
+        GameIniChoices more_levels;
+        more_levels.player_levels = 150;
+        QTest::newRow("levels and lines")
+            << kHeader + ramp << more_levels
+            << QStringList{"Player ramp: 1 line, 104 levels \u2192 150 levels",
+                           "Creature ramp: added, 71 levels",
+                           "Engram points: 6 lines replaced, 143 added"}
+            << QStringList{"replaced Game.ini:2: player ramp, 1 line, 104 levels to 150 levels",
+                           "replaced Game.ini:3: engram points, 6 lines replaced, 143 added"};
+
+        GameIniChoices caps = small_choices();
+        caps.max_xp_overrides = true;
+        const QString top = QString::fromLatin1(written_lines().at(2).split('=').at(1).trimmed());
+        QTest::newRow("caps")
+            << kHeader + "OverrideMaxExperiencePointsPlayer=x1\r\nOverrideMaxExperiencePointsDino="
+                     "99999999999999\r\n"
+            << caps
+            << QStringList{"OverrideMaxExperiencePointsPlayer, line 2: x1 \u2192 " + top +
+                               " (raised: the game cannot read it)",
+                           "OverrideMaxExperiencePointsDino, line 3: 99999999999999 \u2192 " +
+                               QString::fromLatin1(
+                                   written_lines().at(3).split('=').at(1).trimmed()) +
+                               " (set: the caps box is ticked)",
+                           "Engram points: 9 lines added"}
+            << QStringList{"raised Game.ini:2: OverrideMaxExperiencePointsPlayer from x1 to " +
+                           top + ", the new ramp's last value"};
+
+        GameIniChoices creature_stock = small_choices();
+        creature_stock.creature = GameIniChoices::Creature::Stock;
+        QTest::newRow("removed and corrected")
+            << kOldEngram + "\r\n[/script/shootergame.shootergamemod]\r\n" + kOldRamp + "\r\n" +
+                   kOldRamp + "\r\nOverrideMaxExperiencePointsDino=5\r\n"
+            << creature_stock
+            << QStringList{"Line 2: section header [/script/shootergame.shootergamemod] will "
+                           "become [/script/shootergame.shootergamemode]",
+                           "Creature ramp: 1 line, 2 levels \u2192 none (the game's own creature "
+                           "levels)",
+                           "OverrideMaxExperiencePointsDino, line 5: 5 \u2192 none (removed: no "
+                           "creature level could be gained below the game's own creature ramp)",
+                           "Line 1 will be removed: OverridePlayerLevelEngramPoints=3, before any "
+                           "section, where the game ignores it"}
+            << QStringList{"corrected Game.ini:2: the section header "
+                           "[/script/shootergame.shootergamemod] to "
+                           "[/script/shootergame.shootergamemode]",
+                           "removed Game.ini:4: creature ramp, 1 line, 2 levels to none, the "
+                           "game's own creature levels"};
+    }
+
+    // The account names every change with its old and new values and lines; merged, the file
+    // has nothing left to change.
+    void account()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(GameIniChoices, choices);
+        QFETCH(QStringList, words);
+        QFETCH(QStringList, standard);
+        const GameIniMerge merged = merge_level_progression(file, choices);
+        const QStringList review = merge_account(merged.report, MergeAccount::Review, "Game.ini");
+        for (const QString &expected : words)
+            QVERIFY2(review.contains(expected), qPrintable(review.join('\n')));
+        const QStringList command_line =
+            merge_account(merged.report, MergeAccount::CommandLine, "Game.ini");
+        for (const QString &expected : standard)
+            QVERIFY2(command_line.contains(expected), qPrintable(command_line.join('\n')));
+        QCOMPARE(review.size(), command_line.size());
+        QVERIFY(!merged.report.changes_nothing());
+        const GameIniMergeReport again = merge_level_progression(merged.text, choices).report;
+        QVERIFY(again.changes_nothing());
+        QCOMPARE(merge_account(again, MergeAccount::Result, "Game.ini"), QStringList());
+    }
+
     // For random choices and random files around an old level progression: the merged file
     // has no level error, and merging again changes nothing and reports nothing.
     void merged_files_pass_the_check()

@@ -66,7 +66,7 @@ private slots:
 
         ShownWindow window;
         Operator user(name.isEmpty() ? name : own.file(name));
-        user.press = QStringLiteral("Replace it");
+        user.press = QStringList{QStringLiteral("Replace it")};
         operate(window, QStringLiteral("Gen_btn"));
         QCOMPARE(user.seen, dialogs);
         if (!reason.isEmpty()) {
@@ -96,8 +96,8 @@ private slots:
                                   << "thanxForUsing" << other_sections;
         QTest::newRow("cancelled") << kOldText << "Cancel"
                                    << "opcanceled" << other_sections;
-        QTest::newRow("merged instead") << kOldText << "Merge into it instead…"
-                                        << "GameIniPreview" << other_sections;
+        QTest::newRow("merged instead, review closed") << kOldText << "Merge into it instead…"
+                                                       << "MergeReview" << other_sections;
         QTest::newRow("level lines only, UTF-16") << level_only << "btn_replace"
                                                   << "thanxForUsing"
                                                   << "";
@@ -122,7 +122,7 @@ private slots:
         generate(window, fresh);
 
         Operator user(path);
-        user.press = press;
+        user.press = QStringList{press};
         operate(window, QStringLiteral("Gen_btn"));
         QCOMPARE(user.seen, (QStringList{"QFileDialog", "replace_question", then}));
         const QStringList said = user.messages.first().split("\n\n");
@@ -224,7 +224,7 @@ private slots:
         generate(window, folder.filePath(QStringLiteral("gone/Game.ini")));
         // Cancelling the file dialog writes nothing and asks nothing more.
         Operator user;
-        user.press = press;
+        user.press = QStringList{press};
         operate(window, button);
         QCOMPARE(user.start_folders, QStringList{used});
         QCOMPARE(user.seen.last(), press.isEmpty() ? "opcanceled" : "QFileDialog");

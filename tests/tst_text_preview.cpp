@@ -110,7 +110,7 @@ private slots:
         QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
         ShownWindow window;
         Operator user(path);
-        user.press = press;
+        user.press = QStringList{press};
         operate(window, "btn_preview_text");
         QCOMPARE(user.seen.last(), QStringLiteral("QMessageBox"));
         QVERIFY2(user.messages.last().startsWith(path + message), qPrintable(user.messages.last()));
@@ -171,7 +171,7 @@ private slots:
         QSize plot_size;
         Operator user(path);
         user.look = on_curves([&](RampPlot &plot) { plot_size = plot.size(); });
-        user.press = QStringLiteral("btn_save_picture");
+        user.press = QStringList{QStringLiteral("btn_save_picture")};
         operate(window, "btn_preview_text");
         QVERIFY(!plot_size.isEmpty());
         QCOMPARE(user.seen, (QStringList{"GameIniPreview", "QFileDialog"}));

@@ -8,8 +8,6 @@
 #include "files/replace_file.h"
 #include "gameini/game_ini_check.h"
 #include "gameini/game_ini_file.h"
-#include "gameini/ini_lines.h"
-#include "gameini/unified_diff.h"
 
 #include <QIODevice>
 #include <QtGlobal>
@@ -103,63 +101,12 @@ int check(const QString &name, QIODevice &err)
     const auto read = read_game_ini(name);
     if (!read)
         return cannot_read(err, QStringLiteral("--check"), name, read.reason());
-    bool errors = false;
-    QString report;
-    for (const IniProblem &problem : check_level_lines(read->text)) {
-        const bool error = problem.severity == IniProblem::Error;
-        errors = errors || error;
-        const QString severity = error ? QStringLiteral("error") : QStringLiteral("warning");
-        report += QStringLiteral("%1:%2: %3: %4\n")
-                      .arg(name, QString::number(problem.line), severity, problem.message);
-    }
-    const int printed = print(report.toLocal8Bit(), err);
+    const std::vector<IniProblem> problems = check_level_lines(read->text);
+    const int printed = print(check_report(name, problems).toLocal8Bit(), err);
+    const bool errors = std::any_of(problems.begin(), problems.end(), [](const IniProblem &p) {
+        return p.severity == IniProblem::Error;
+    });
     return printed != kDone ? printed : errors ? kFailed : kDone;
-}
-
-// A line of the file for a report, cut short when it is long.
-QString quoted_line(const QByteArray &line)
-{
-    constexpr int kShown = 60;
-    const QString text = QString::fromUtf8(line);
-    return text.size() <= kShown ? text : text.left(kShown) + QStringLiteral("...");
-}
-
-void report_merge(const QString &name, const GameIniMergeReport &report, QIODevice &err)
-{
-    QStringList lines;
-    if (report.corrected_header_line > 0)
-        lines << QStringLiteral("corrected %1:%2: the section header to %3")
-                     .arg(name)
-                     .arg(report.corrected_header_line)
-                     .arg(QLatin1String(GameIniNames::kSectionHeader));
-    for (const auto &removed : report.removed_lines)
-        lines << QStringLiteral("removed %1:%2: %3 outside %4")
-                     .arg(name)
-                     .arg(removed.line)
-                     .arg(quoted_line(removed.text), QLatin1String(GameIniNames::kSectionHeader));
-    for (const auto &cap : report.caps) {
-        const QString key = QString::fromLatin1(cap.key);
-        const QString value = QString::fromLatin1(cap.new_value);
-        if (cap.kind == GameIniMergeReport::CapChange::Added)
-            lines << QStringLiteral("added %1: %2=%3, the new ramp's last value")
-                         .arg(name, key, value);
-        else if (cap.kind == GameIniMergeReport::CapChange::Removed)
-            lines << QStringLiteral("removed %1:%2: %3=%4: unreadable, or too small for any "
-                                    "creature level")
-                         .arg(name)
-                         .arg(cap.line)
-                         .arg(key, QString::fromUtf8(cap.old_value));
-        else
-            lines << QStringLiteral("%1 %2:%3: %4 from %5 to %6, the new ramp's last value")
-                         .arg(cap.kind == GameIniMergeReport::CapChange::Raised
-                                  ? QStringLiteral("raised")
-                                  : QStringLiteral("set"),
-                              name)
-                         .arg(cap.line)
-                         .arg(key, QString::fromUtf8(cap.old_value), value);
-    }
-    for (const QString &line : lines)
-        err.write((line + QLatin1Char('\n')).toLocal8Bit());
 }
 
 // What merging into `name` would change, as a unified diff; nothing is written.
@@ -168,14 +115,7 @@ int diff(const QString &name, const GameIniChoices &choices, QIODevice &err)
     const auto read = read_game_ini(name);
     if (!read)
         return cannot_read(err, QStringLiteral("--merge-into"), name, read.reason());
-    const GameIniMerge merged = merge_level_progression(read->text, choices);
-    const QString note =
-        read->encoding == GameIniEncoding::Utf8
-            ? QString()
-            : QStringLiteral("%1 is UTF-16 %2; its text is shown here as UTF-8")
-                  .arg(name, read->encoding == GameIniEncoding::Utf16LE ? QStringLiteral("LE")
-                                                                        : QStringLiteral("BE"));
-    return print(unified_diff(read->text, merged.edits, name, note), err);
+    return print(merge_diff(name, *read, merge_level_progression(read->text, choices)), err);
 }
 
 int merge(const QString &name, const GameIniChoices &choices, const CliOptions &options,
@@ -189,7 +129,8 @@ int merge(const QString &name, const GameIniChoices &choices, const CliOptions &
         return kDone;
     }
     report_in_place(name, merged->written, err);
-    report_merge(name, merged->merge.report, err);
+    for (const QString &line : merge_account(merged->merge.report, MergeAccount::CommandLine, name))
+        err.write(encode_name(line + QLatin1Char('\n')));
     say(err, QStringLiteral("merged into %1: %2; the old file is %3")
                  .arg(name, merge_summary(merged->merge.report), merged->written.backup));
     return kDone;

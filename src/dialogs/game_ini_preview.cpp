@@ -5,8 +5,9 @@
 #include "ui_game_ini_preview.h"
 
 #include "dialogs/lock_wait.h"
+#include "dialogs/merge_review.h"
 #include "files/replace_file.h"
-#include "gameini/game_ini_file.h"
+#include "output/command_line.h"
 #include "window_common/last_used_folder.h"
 
 #include <QBuffer>
@@ -25,33 +26,6 @@ QString size_text(const QByteArray &text)
     // A last line without a line end counts too.
     const int lines = text.count('\n') + (text.isEmpty() || text.endsWith('\n') ? 0 : 1);
     return GameIniPreview::tr("%1 lines, %2 bytes").arg(lines).arg(text.size());
-}
-
-// Puts the level lines of `choices` into the Game.ini `name` with the command line's merge,
-// which keeps the file's own section header and the old file as NAME.bak; custom code is never
-// merged. Says what was done, or why nothing was.
-Outcome<QString> merge_into_game_ini(const QString &name, const GameIniChoices &choices,
-                                     const LockWait &wait)
-{
-    const auto merged = merge_into_file(name, choices, wait);
-    if (!merged) {
-        // The failure may be the backup's rather than the file's own.
-        const FileProblem &problem = merged.reason();
-        const QString reason = problem.file == name
-                                   ? problem.reason
-                                   : problem.file + QStringLiteral(": ") + problem.reason;
-        return failure(GameIniPreview::tr("%1 was not changed: %2.").arg(name, reason));
-    }
-    const FileWritten &written = merged->written;
-    if (written.how == FileWritten::Unchanged)
-        return GameIniPreview::tr("%1 is already up to date: nothing was written.").arg(name);
-    QString message =
-        GameIniPreview::tr("Merged into %1: %2.\nThe file as it was is kept as %3.")
-            .arg(name, merge_summary(merged->merge.report), QFileInfo(written.backup).fileName());
-    if (written.how == FileWritten::RewrittenInPlace)
-        message += GameIniPreview::tr("\nIt %1, so it was rewritten in place.")
-                       .arg(written.in_place_because);
-    return message;
 }
 
 } // namespace
@@ -86,15 +60,15 @@ void GameIniPreview::on_btn_merge_clicked()
     if (name.isEmpty())
         return;
     remember_folder_of(name);
+    review_merge(name, choices, this);
+}
 
-    WindowLockWait wait(this, name);
-    const Outcome<QString> merged = merge_into_game_ini(name, choices, wait.wait());
-    QString message = merged ? *merged : merged.reason();
-    if (merged && choices.custom_code_enabled)
-        message += tr("\nThe custom code is not merged: copy it into the file yourself.");
-    QMessageBox report(merged ? QMessageBox::Information : QMessageBox::Warning,
-                       tr("Merge into Game.ini"), message, QMessageBox::Ok, this);
-    report.exec();
+void GameIniPreview::on_btn_copy_command_clicked()
+{
+    QGuiApplication::clipboard()->setText(command_line(choices));
+    form->btn_copy_command->setText(tr("Copied"));
+    QTimer::singleShot(1500, this,
+                       [this] { form->btn_copy_command->setText(tr("Copy command line")); });
 }
 
 void GameIniPreview::on_btn_save_picture_clicked()

@@ -12,8 +12,8 @@ class GameIniPreview;
 }
 
 // Shows the text that Generate would write for the given choices and its ramps drawn whole,
-// puts the text on the clipboard for a web panel's editor, merges its level lines into an
-// existing Game.ini or saves the drawing as a picture.
+// puts the text or the quillmark-cli command that prints it on the clipboard, reviews a merge
+// of its level lines into an existing Game.ini or saves the drawing as a picture.
 class GameIniPreview : public QDialog
 {
     Q_OBJECT
@@ -24,6 +24,7 @@ public:
 
 private slots:
     void on_btn_copy_clicked();
+    void on_btn_copy_command_clicked();
     void on_btn_merge_clicked();
     void on_btn_save_picture_clicked();
 

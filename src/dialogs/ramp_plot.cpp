@@ -37,6 +37,7 @@ struct Series {
     QString name;
     const std::vector<double> *values;
     QColor colour;
+    bool dashed = false;
 };
 
 int last_level_of(const std::vector<double> &values)
@@ -84,10 +85,14 @@ double highest(const std::vector<double> &values)
 // The last level of the written ramps; the stock ramp is only a comparison and sets none.
 int last_level_shown(const RampSeries &series)
 {
-    const int written =
-        std::max({last_level_of(series.player_xp), last_level_of(series.creature_xp),
-                  last_level_of(series.engram_points)});
-    return written > 0 ? written : kStockLevels;
+    return std::max({last_level_of(series.player_xp), last_level_of(series.creature_xp),
+                     last_level_of(series.engram_points)});
+}
+
+// Dashes of the same colour as the written series: the series to compare with.
+QPen dashed_pen(const QColor &colour, double width)
+{
+    return QPen(colour, width, Qt::DashLine);
 }
 
 // Where the panels lie and how levels and values map onto them.
@@ -116,22 +121,26 @@ void place_panels(Layout &layout, const QSizeF &size)
         QRectF(kLeftMargin, layout.xp.area.bottom() + kLegendHeight, width, height - xp_height);
 }
 
-Layout layout_for(const QSizeF &size, const RampSeries &series)
+Layout layout_for(const QSizeF &size, const RampSeries &series, const RampSeries &dashed)
 {
     Layout layout;
     place_panels(layout, size);
-    layout.last_level = last_level_shown(series);
+    const int last = std::max(last_level_shown(series), last_level_shown(dashed));
+    layout.last_level = last > 0 ? last : kStockLevels;
     const PlotScale levels{1, double(std::max(layout.last_level, RampSeries::kFirstLevel))};
     layout.level_step = whole_step(levels.high - levels.low, 8);
     layout.xp.x = layout.engram.x = levels;
 
     // The stock ramp goes on past the levels shown: only those shown set the decades.
     const auto shown_levels = std::size_t(layout.last_level - RampSeries::kFirstLevel + 1);
-    layout.xp.y =
-        decade_axis({&series.player_xp, &series.creature_xp, &stock_values()}, shown_levels);
+    layout.xp.y = decade_axis({&series.player_xp, &series.creature_xp, &dashed.player_xp,
+                               &dashed.creature_xp, &stock_values()},
+                              shown_levels);
 
-    const TickedScale points = whole_number_axis(highest(series.engram_points), 4);
-    const TickedScale total = whole_number_axis(highest(series.engram_total), 4);
+    const TickedScale points = whole_number_axis(
+        std::max(highest(series.engram_points), highest(dashed.engram_points)), 4);
+    const TickedScale total =
+        whole_number_axis(std::max(highest(series.engram_total), highest(dashed.engram_total)), 4);
     layout.engram.y = points.scale;
     layout.points_step = points.step;
     layout.total = {layout.engram.area, levels, total.scale};
@@ -212,7 +221,12 @@ void paint_legend(QPainter &painter, const QRectF &panel, const std::vector<Seri
     double x = panel.left();
     const double y = panel.top() - kLegendHeight + 2;
     for (const Series &entry : entries) {
-        painter.fillRect(QRectF(x, y + 6, 16, 3), entry.colour);
+        if (entry.dashed) {
+            painter.setPen(dashed_pen(entry.colour, 1.6));
+            painter.drawLine(QPointF(x, y + 7.5), QPointF(x + 16, y + 7.5));
+        } else {
+            painter.fillRect(QRectF(x, y + 6, 16, 3), entry.colour);
+        }
         painter.setPen(kText);
         const double width = painter.fontMetrics().horizontalAdvance(entry.name);
         painter.drawText(QRectF(x + 20, y, width + 2, 16), Qt::AlignVCenter, entry.name);
@@ -248,12 +262,17 @@ void paint_panel_border(QPainter &painter, const QRectF &panel)
     painter.drawRect(panel);
 }
 
-// The written experience ramps over the stock one, each with its top value.
-void paint_xp_curves(QPainter &painter, const PlotFrame &frame, const std::vector<Series> &written)
+// The written experience ramps over the stock one and the dashed ones, each with its top value.
+void paint_xp_curves(QPainter &painter, const PlotFrame &frame, const std::vector<Series> &written,
+                     const RampSeries &dashed)
 {
     painter.save();
     painter.setClipRect(frame.area.adjusted(-1, -1, 1, 1));
     paint_series(painter, frame, RampSeries::kFirstLevel, stock_values(), QPen(kStock, 1.2));
+    paint_series(painter, frame, RampSeries::kFirstLevel, dashed.player_xp,
+                 dashed_pen(kPlayer, 1.6));
+    paint_series(painter, frame, RampSeries::kFirstLevel, dashed.creature_xp,
+                 dashed_pen(kCreature, 1.6));
     for (const Series &series : written)
         paint_series(painter, frame, RampSeries::kFirstLevel, *series.values,
                      QPen(series.colour, 2));
@@ -263,7 +282,8 @@ void paint_xp_curves(QPainter &painter, const PlotFrame &frame, const std::vecto
 }
 
 // Player and creature experience over the stock player ramp, on decades.
-void paint_xp_panel(QPainter &painter, const Layout &layout, const RampSeries &shown)
+void paint_xp_panel(QPainter &painter, const Layout &layout, const RampSeries &shown,
+                    const RampSeries &dashed)
 {
     const PlotFrame &frame = layout.xp;
     paint_level_grid(painter, frame, layout.level_step);
@@ -271,7 +291,7 @@ void paint_xp_panel(QPainter &painter, const Layout &layout, const RampSeries &s
     const std::vector<Series> written = {
         {RampPlot::tr("player XP"), &shown.player_xp, kPlayer},
         {RampPlot::tr("creature XP"), &shown.creature_xp, kCreature}};
-    paint_xp_curves(painter, frame, written);
+    paint_xp_curves(painter, frame, written, dashed);
     if (shown.player_xp.empty() && shown.creature_xp.empty())
         paint_notice(painter, frame.area, RampPlot::tr("No experience ramp is written."));
 
@@ -279,6 +299,8 @@ void paint_xp_panel(QPainter &painter, const Layout &layout, const RampSeries &s
     std::copy_if(written.begin(), written.end(), std::back_inserter(legend),
                  [](const Series &series) { return !series.values->empty(); });
     legend.push_back({RampPlot::tr("stock player XP"), &stock_values(), kStock});
+    if (!dashed.player_xp.empty() || !dashed.creature_xp.empty())
+        legend.push_back({RampPlot::tr("dashed: in the file now"), &dashed.player_xp, kText, true});
     paint_legend(painter, frame.area, legend);
     paint_panel_border(painter, frame.area);
 }
@@ -296,21 +318,26 @@ void paint_engram_axes(QPainter &painter, const Layout &layout, bool with_total)
 }
 
 // Engram points per level as bars, their running total as a line.
-void paint_engram_panel(QPainter &painter, const Layout &layout, const RampSeries &shown)
+void paint_engram_panel(QPainter &painter, const Layout &layout, const RampSeries &shown,
+                        const RampSeries &dashed)
 {
     const PlotFrame &points = layout.engram;
-    paint_engram_axes(painter, layout, !shown.engram_total.empty());
+    paint_engram_axes(painter, layout, !shown.engram_total.empty() || !dashed.engram_total.empty());
     QColor bars = kPoints;
     bars.setAlpha(110);
     paint_series(painter, points, RampSeries::kFirstLevel, shown.engram_points, QPen(kPoints, 1),
                  bars, true);
     paint_series(painter, layout.total, RampSeries::kFirstLevel, shown.engram_total,
                  QPen(kTotal, 1.8));
+    paint_series(painter, points, RampSeries::kFirstLevel, dashed.engram_points,
+                 dashed_pen(kPoints, 1.4));
+    paint_series(painter, layout.total, RampSeries::kFirstLevel, dashed.engram_total,
+                 dashed_pen(kTotal, 1.4));
     paint_top_marker(painter, points, shown.engram_points, kPoints);
     // The total ends where the points often peak: its value goes under the line.
     paint_top_marker(painter, layout.total, shown.engram_total, kTotal, true);
 
-    if (shown.engram_points.empty())
+    if (shown.engram_points.empty() && dashed.engram_points.empty())
         paint_notice(painter, points.area,
                      RampPlot::tr("No engram points are written: the game keeps its own."));
     else
@@ -348,9 +375,10 @@ RampPlot::RampPlot(QWidget *parent) : QWidget(parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void RampPlot::set_series(const RampSeries &series)
+void RampPlot::set_series(const RampSeries &series, const RampSeries &dashed_series)
 {
     shown = series;
+    dashed = dashed_series;
     pointed_level.reset();
     update();
 }
@@ -371,7 +399,7 @@ void RampPlot::paintEvent(QPaintEvent *)
 
 void RampPlot::mouseMoveEvent(QMouseEvent *event)
 {
-    const Layout layout = layout_for(size(), shown);
+    const Layout layout = layout_for(size(), shown, dashed);
     const QRectF &area = layout.xp.area;
     std::optional<int> level;
     if (event->pos().x() >= area.left() && event->pos().x() <= area.right() && area.width() > 0) {
@@ -400,9 +428,9 @@ void RampPlot::paint(QPainter &painter, std::optional<int> level) const
 
     // Nothing of one panel reaches into the other, so each is drawn whole; the pointer and the
     // line at the top go over both.
-    const Layout layout = layout_for(size(), shown);
-    paint_xp_panel(painter, layout, shown);
-    paint_engram_panel(painter, layout, shown);
+    const Layout layout = layout_for(size(), shown, dashed);
+    paint_xp_panel(painter, layout, shown, dashed);
+    paint_engram_panel(painter, layout, shown, dashed);
     if (level)
         paint_pointer(painter, layout, *level);
     paint_info(painter, layout.info, shown, level);

@@ -12,7 +12,8 @@
 
 // Every level of the written ramps: player and creature experience on a logarithmic axis over
 // the game's stock player ramp, and below it the engram points per level with their running
-// total. Pointing at a level shows its exact values in the line at the top.
+// total. Ramps to compare them with, such as those a Game.ini holds now, may be drawn dashed
+// beside them. Pointing at a level shows its exact values in the line at the top.
 class RampPlot : public QWidget
 {
     Q_OBJECT
@@ -20,8 +21,9 @@ class RampPlot : public QWidget
 public:
     explicit RampPlot(QWidget *parent = nullptr);
 
-    void set_series(const RampSeries &series);
+    void set_series(const RampSeries &series, const RampSeries &dashed = {});
     const RampSeries &series() const { return shown; }
+    const RampSeries &dashed_series() const { return dashed; }
 
     // The plot at the widget's size, without the pointer's level.
     QImage picture() const;
@@ -35,5 +37,6 @@ private:
     void paint(QPainter &painter, std::optional<int> level) const;
 
     RampSeries shown;
+    RampSeries dashed;
     std::optional<int> pointed_level;
 };

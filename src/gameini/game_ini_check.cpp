@@ -65,121 +65,8 @@ QString entry_name(qint64 index)
     return QStringLiteral("%1[%2]").arg(QLatin1String(GameIniNames::kEntryName)).arg(index);
 }
 
-bool is_digit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-// The digits at the start of `text`, with a fraction when `fraction` allows one.
-std::string_view number_at(std::string_view text, bool fraction)
-{
-    size_t end = 0;
-    while (end < text.size() && is_digit(text[end]))
-        ++end;
-    if (fraction && end > 0 && end + 1 < text.size() && text[end] == '.' &&
-        is_digit(text[end + 1])) {
-        end += 2;
-        while (end < text.size() && is_digit(text[end]))
-            ++end;
-    }
-    return text.substr(0, end);
-}
-
-double value_of(std::string_view digits)
-{
-    return QByteArray::fromRawData(digits.data(), int(digits.size())).toDouble();
-}
-
-struct Entry {
-    qint64 index;
-    std::string_view value;
-};
-
-// A ramp line's entries, or where and why it does not parse.
-struct Ramp {
-    std::vector<Entry> entries;
-    int broken = 0;
-    QString first_fault; // "at column N: expected ..."
-};
-
-// Why one entry ("ExperiencePointsForLevel[3]=120") does not parse, with the offset of the
-// fault in it.
-std::optional<std::pair<size_t, QString>> read_entry(std::string_view entry, Entry &read)
-{
-    const std::string_view start(GameIniNames::kEntryName);
-    if (!same_name(entry.substr(0, start.size()), start) || entry.size() <= start.size() ||
-        entry[start.size()] != '[')
-        return std::make_pair(size_t(0),
-                              QStringLiteral("%1[").arg(QLatin1String(GameIniNames::kEntryName)));
-    size_t at = start.size() + 1;
-    const std::string_view index = number_at(entry.substr(at), false);
-    if (index.empty())
-        return std::make_pair(at, QStringLiteral("an index"));
-    at += index.size();
-    if (entry.substr(at, 2) != "]=")
-        return std::make_pair(at, QStringLiteral("\"]=\""));
-    at += 2;
-    const std::string_view value = number_at(entry.substr(at), true);
-    if (value.empty())
-        return std::make_pair(at, QStringLiteral("a number"));
-    at += value.size();
-    if (at != entry.size())
-        return std::make_pair(at, QStringLiteral("\",\" or \")\""));
-    read = {QByteArray::fromRawData(index.data(), int(index.size())).toLongLong(), value};
-    return std::nullopt;
-}
-
-Ramp read_ramp(std::string_view line)
-{
-    Ramp ramp;
-    const auto fault = [&ramp](size_t offset, const QString &expected) {
-        if (ramp.broken++ == 0)
-            ramp.first_fault =
-                QStringLiteral("at column %1: expected %2").arg(offset + 1).arg(expected);
-    };
-    size_t at = line.find('=') + 1;
-    while (at < line.size() && (line[at] == ' ' || line[at] == '\t'))
-        ++at;
-    if (at >= line.size() || line[at] != '(') {
-        fault(at, QStringLiteral("\"(\""));
-        return ramp;
-    }
-    const size_t open = at + 1;
-    const size_t close = line.find(')', open);
-    if (close == std::string_view::npos) {
-        fault(line.size(), QStringLiteral("\")\""));
-        return ramp;
-    }
-    if (!trimmed(line.substr(close + 1)).empty()) {
-        ramp.broken = 1;
-        ramp.first_fault = QStringLiteral("at column %1: text after \")\"").arg(close + 2);
-        return ramp;
-    }
-    if (trimmed(line.substr(open, close - open)).empty())
-        return ramp;
-    for (size_t from = open; from <= close;) {
-        size_t to = line.find(',', from);
-        if (to == std::string_view::npos || to > close)
-            to = close;
-        std::string_view entry = line.substr(from, to - from);
-        size_t offset = from;
-        while (!entry.empty() && (entry.front() == ' ' || entry.front() == '\t')) {
-            entry.remove_prefix(1);
-            ++offset;
-        }
-        entry = without_trailing_invisibles(entry);
-        Entry read{};
-        if (const auto failure = read_entry(entry, read))
-            fault(offset + failure->first, failure->second);
-        else
-            ramp.entries.push_back(read);
-        from = to + 1;
-    }
-    return ramp;
-}
-
 // The indices of up to three entries, "[4], [9], [12], …" for more.
-QString first_indices(const std::vector<Entry> &entries, const std::vector<std::size_t> &which)
+QString first_indices(const std::vector<RampEntry> &entries, const std::vector<std::size_t> &which)
 {
     QStringList listed;
     for (std::size_t k = 0; k < which.size() && k < 3; ++k)
@@ -482,7 +369,7 @@ private:
                 open_ramp = OpenRamp{number, QString()};
             return;
         }
-        Ramp ramp = read_ramp(text);
+        RampEntries ramp = read_ramp(text);
         if (ramp.broken == 1) {
             const QString message =
                 QStringLiteral("%1 does not parse %2").arg(key, ramp.first_fault);
@@ -504,16 +391,16 @@ private:
         }
     }
 
-    static std::vector<double> values(const std::vector<Entry> &entries)
+    static std::vector<double> values(const std::vector<RampEntry> &entries)
     {
         std::vector<double> list;
         list.reserve(entries.size());
-        for (const Entry &entry : entries)
-            list.push_back(value_of(entry.value));
+        for (const RampEntry &entry : entries)
+            list.push_back(number_value(entry.value));
         return list;
     }
 
-    bool check_indices(const std::vector<Entry> &entries)
+    bool check_indices(const std::vector<RampEntry> &entries)
     {
         for (std::size_t k = 0; k < entries.size(); ++k) {
             const qint64 index = entries[k].index;
@@ -531,19 +418,19 @@ private:
         return true;
     }
 
-    void check_values(const QString &key, const std::vector<Entry> &entries)
+    void check_values(const QString &key, const std::vector<RampEntry> &entries)
     {
-        const auto spelled = [](const Entry &entry) {
+        const auto spelled = [](const RampEntry &entry) {
             return QStringLiteral("%1=%2").arg(entry_name(entry.index), text_of(entry.value));
         };
         std::vector<std::size_t> decreases;
         std::vector<std::size_t> repeats;
         std::optional<std::size_t> first_large;
         for (std::size_t k = 0; k < entries.size(); ++k) {
-            const double value = value_of(entries[k].value);
-            if (k > 0 && value < value_of(entries[k - 1].value))
+            const double value = number_value(entries[k].value);
+            if (k > 0 && value < number_value(entries[k - 1].value))
                 decreases.push_back(k);
-            if (k > 0 && value == value_of(entries[k - 1].value))
+            if (k > 0 && value == number_value(entries[k - 1].value))
                 repeats.push_back(k);
             if (!first_large && value > kLargestSafeValue)
                 first_large = k;
@@ -579,7 +466,7 @@ private:
                      .arg(text_of(name)));
             return std::nullopt;
         }
-        const double read = value_of(value);
+        const double read = number_value(value);
         if (read > kLargestSafeValue)
             warn(too_large(QStringLiteral("%1=%2").arg(text_of(name), text_of(value))));
         return read;
@@ -691,4 +578,16 @@ std::vector<IniProblem> check_level_lines(const QByteArray &text)
         checker.line(line, reader.text(line));
     checker.finish();
     return std::move(checker.problems);
+}
+
+QString check_report(const QString &name, const std::vector<IniProblem> &problems)
+{
+    QString report;
+    for (const IniProblem &problem : problems)
+        report += QStringLiteral("%1:%2: %3: %4\n")
+                      .arg(name, QString::number(problem.line),
+                           problem.severity == IniProblem::Error ? QStringLiteral("error")
+                                                                 : QStringLiteral("warning"),
+                           problem.message);
+    return report;
 }

@@ -27,3 +27,6 @@ struct IniProblem {
 // look-alike characters, and values and lengths that some servers and hosting panels
 // mishandle.
 std::vector<IniProblem> check_level_lines(const QByteArray &text);
+
+// The problems as quillmark-cli --check prints them, one a line: "NAME:LINE: error: MESSAGE".
+QString check_report(const QString &name, const std::vector<IniProblem> &problems);

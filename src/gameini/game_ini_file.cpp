@@ -31,3 +31,14 @@ merge_into_file(const QString &name, const GameIniChoices &choices, const LockWa
         return Failure<FileProblem>{written.reason()};
     return MergedGameIni{*written, std::move(*merge)};
 }
+
+QByteArray merge_diff(const QString &name, const DecodedGameIni &file, const GameIniMerge &merge)
+{
+    const QString note =
+        file.encoding == GameIniEncoding::Utf8
+            ? QString()
+            : QStringLiteral("%1 is UTF-16 %2; its text is shown here as UTF-8")
+                  .arg(name, file.encoding == GameIniEncoding::Utf16LE ? QStringLiteral("LE")
+                                                                       : QStringLiteral("BE"));
+    return unified_diff(file.text, merge.edits, name, note);
+}

@@ -24,3 +24,7 @@ struct MergedGameIni {
 };
 Outcome<MergedGameIni, FileProblem>
 merge_into_file(const QString &name, const GameIniChoices &choices, const LockWait &wait = {});
+
+// What `merge` changes in the file read from `name`, as quillmark-cli --diff prints it: a
+// UTF-16 file's text is shown as UTF-8, with a note saying so.
+QByteArray merge_diff(const QString &name, const DecodedGameIni &file, const GameIniMerge &merge);

@@ -6,6 +6,7 @@
 #include "gameini/ini_lines.h"
 
 #include <QStringList>
+#include <QtGlobal>
 
 #include <algorithm>
 #include <optional>
@@ -76,6 +77,7 @@ struct Mark {
     IniLine line;
     Role role;
     LevelKey key;
+    QByteArray section; // of a stray line
 };
 
 class Merger
@@ -109,6 +111,7 @@ private:
         bool in_first_section = false;
         int ramps = 0;
         int first_misspelt = 0;
+        QByteArray section_header;
         int line_ends[3] = {0, 0, 0}; // CR LF, LF, CR
         while (reader.next(line)) {
             if (line.end_length > 0)
@@ -117,6 +120,7 @@ private:
                                                                      : 2];
             const std::string_view written = reader.text(line);
             if (is_section_header(written)) {
+                section_header = to_bytes(trimmed(written));
                 const SectionKind kind = section_kind(written);
                 section = kind == SectionKind::Level || line.number == misspelt ? Level
                           : kind == SectionKind::GameWritten                    ? GameWritten
@@ -130,6 +134,7 @@ private:
                 if (line.number == misspelt) {
                     marks.push_back({line, Mark::Header, LevelKey::None});
                     report.corrected_header_line = misspelt;
+                    report.corrected_header = section_header;
                 }
                 continue;
             }
@@ -144,7 +149,7 @@ private:
                 last_level_line = line;
                 add_level_line(line, key, ramps);
             } else if (key != LevelKey::None && section != GameWritten) {
-                marks.push_back({line, Mark::Stray, key});
+                marks.push_back({line, Mark::Stray, key, section_header});
             } else if (in_first_section && !trimmed(written).empty()) {
                 first_section_end = line;
             }
@@ -161,12 +166,13 @@ private:
             marks.push_back({line, Mark::Engram, key});
             return;
         }
+        if (key == LevelKey::Ramp && ++ramps <= 2)
+            note_old_ramp(ramps == 1 ? report.player_ramp : report.creature_ramp, line);
         if (blocks.player_skipped)
             return; // the file's ramps and caps stay as they are
         if (key == LevelKey::Ramp) {
             // The game reads two ramp lines; a third stays where it is, unless the creature
             // ramp goes (the creature stock): the game would read it for the creatures then.
-            ++ramps;
             if (ramps > 2 && blocks.creature_ramp)
                 return;
             marks.push_back({line,
@@ -180,6 +186,39 @@ private:
         } else {
             marks.push_back({line, Mark::Cap, key});
         }
+    }
+
+    void note_old_ramp(GameIniMergeReport::Block &block, const IniLine &line)
+    {
+        block.first_line = line.number;
+        block.old_lines = 1;
+        const auto values = ramp_values(line_text(line));
+        block.old_readable = values.has_value();
+        block.old_values = values.value_or(std::vector<double>());
+    }
+
+    // The new blocks' sizes, and whether a block that had no old lines is added.
+    void note_new_blocks()
+    {
+        const auto note_ramp = [this](GameIniMergeReport::Block &block,
+                                      const std::optional<QByteArray> &ramp) {
+            if (blocks.player_skipped) {
+                block.new_lines = block.old_lines;
+                return;
+            }
+            block.new_lines = ramp ? 1 : 0;
+            const auto values =
+                ramp ? ramp_values(std::string_view(ramp->constData(), size_t(ramp->size())))
+                     : std::nullopt;
+            block.new_levels = values ? int(values->size()) + 1 : 0;
+            block.changed = block.changed || (block.old_lines == 0 && ramp.has_value());
+        };
+        note_ramp(report.player_ramp, blocks.player_ramp);
+        note_ramp(report.creature_ramp, blocks.creature_ramp);
+        GameIniMergeReport::Block &engram = report.engram_points;
+        engram.new_lines = int(blocks.engram_lines.size());
+        engram.new_levels = engram.new_lines;
+        engram.changed = engram.old_lines > 0 ? engram_block_changed : engram.new_lines > 0;
     }
 
     std::string_view line_text(const IniLine &line) const
@@ -388,19 +427,28 @@ private:
             switch (mark.role) {
             case Mark::PlayerRamp:
                 report.player_ramp_lines += put_ramp(blocks.player_ramp, mark.line);
+                report.player_ramp.changed = report.player_ramp_lines > 0;
                 player_ramp_replaced = true;
                 break;
             case Mark::CreatureRamp:
                 report.creature_ramp_lines += put_ramp(blocks.creature_ramp, mark.line);
+                report.creature_ramp.changed = report.creature_ramp_lines > 0;
                 creature_ramp_replaced = true;
                 break;
             case Mark::PlayerContinuation:
                 ++report.player_ramp_lines;
+                ++report.player_ramp.old_lines;
+                report.player_ramp.changed = true;
                 break;
             case Mark::CreatureContinuation:
                 ++report.creature_ramp_lines;
+                // A third ramp line the game would read for the creatures is one of theirs.
+                if (report.creature_ramp.old_lines++ == 0)
+                    report.creature_ramp.first_line = mark.line.number;
+                report.creature_ramp.changed = true;
                 break;
             case Mark::Engram:
+                note_old_engram_line(mark.line);
                 report.engram_lines += engram_block_changed;
                 if (!engram_lines_replaced)
                     put_engram_lines(end_of(mark.line));
@@ -410,7 +458,8 @@ private:
                 put_cap(mark);
                 break;
             case Mark::Stray:
-                report.removed_lines.push_back({mark.line.number, to_bytes(line_text(mark.line))});
+                report.removed_lines.push_back(
+                    {mark.line.number, to_bytes(line_text(mark.line)), mark.section});
                 break;
             case Mark::Header:
                 put(GameIniNames::kSectionHeader, end_of(mark.line));
@@ -421,7 +470,16 @@ private:
             put_missing_at_anchor();
         copy_until(text.size());
         close_edit();
+        note_new_blocks();
         return merged;
+    }
+
+    void note_old_engram_line(const IniLine &line)
+    {
+        GameIniMergeReport::Block &engram = report.engram_points;
+        if (engram.old_lines++ == 0)
+            engram.first_line = line.number;
+        engram.old_values.push_back(cap_value(setting_value(line_text(line))).value_or(0));
     }
 
     const QByteArray &text;
@@ -454,6 +512,14 @@ QString counted(int count, const char *what)
         .arg(count)
         .arg(QLatin1String(what))
         .arg(count == 1 ? QString() : QStringLiteral("s"));
+}
+
+// A line of the file for a report, cut short when it is long.
+QString quoted_line(const QByteArray &line)
+{
+    constexpr int kShown = 60;
+    const QString text = QString::fromUtf8(line);
+    return text.size() <= kShown ? text : text.left(kShown) + QStringLiteral("...");
 }
 
 QString listed(const QStringList &items)
@@ -508,4 +574,198 @@ QString merge_summary(const GameIniMergeReport &report)
     if (report.corrected_header_line > 0)
         done << QStringLiteral("corrected the section header");
     return done.isEmpty() ? QStringLiteral("nothing to change") : done.join(QStringLiteral("; "));
+}
+
+bool GameIniMergeReport::changes_nothing() const
+{
+    return !player_ramp.changed && !creature_ramp.changed && !engram_points.changed &&
+           caps.empty() && removed_lines.empty() && corrected_header_line == 0;
+}
+
+namespace {
+
+using Block = GameIniMergeReport::Block;
+using Cap = GameIniMergeReport::CapChange;
+
+QString lines_text(int count)
+{
+    return counted(count, "line");
+}
+
+QString levels_text(const Block &block)
+{
+    if (!block.old_readable)
+        return QStringLiteral("unreadable");
+    return QStringLiteral("%1 levels").arg(block.old_values.size() + 1);
+}
+
+// "1 line, 104 levels → 150 levels"; the line count again when it changes.
+QString ramp_change(const Block &block, const QString &arrow, const QString &gone)
+{
+    if (block.old_lines == 0)
+        return QStringLiteral("added, %1 levels").arg(block.new_levels);
+    const QString old = lines_text(block.old_lines) + QStringLiteral(", ") + levels_text(block);
+    if (block.new_lines == 0)
+        return old + arrow + gone;
+    const QString lines =
+        block.new_lines == block.old_lines ? QString() : lines_text(block.new_lines) + ", ";
+    return old + arrow + lines + QStringLiteral("%1 levels").arg(block.new_levels);
+}
+
+// "6 lines replaced, 143 added": the old lines take the new ones' place.
+QString engram_change(const Block &block)
+{
+    const int replaced = std::min(block.old_lines, block.new_lines);
+    QStringList parts;
+    if (replaced > 0)
+        parts << lines_text(replaced) + QStringLiteral(" replaced");
+    if (block.new_lines > replaced)
+        parts << (replaced > 0 ? QString::number(block.new_lines - replaced)
+                               : lines_text(block.new_lines)) +
+                     QStringLiteral(" added");
+    if (block.old_lines > replaced)
+        parts << (replaced > 0 ? QString::number(block.old_lines - replaced)
+                               : lines_text(block.old_lines)) +
+                     QStringLiteral(" removed");
+    return parts.join(QStringLiteral(", "));
+}
+
+QString why(const Cap &cap)
+{
+    const bool readable =
+        cap_value(std::string_view(cap.old_value.constData(), size_t(cap.old_value.size())))
+            .has_value();
+    switch (cap.kind) {
+    case Cap::Raised:
+        return readable ? QStringLiteral("raised: below the new ramp's top")
+                        : QStringLiteral("raised: the game cannot read it");
+    case Cap::Set:
+        return QStringLiteral("set: the caps box is ticked");
+    case Cap::Added:
+        return QStringLiteral("added: the caps box is ticked");
+    case Cap::Removed:
+        break;
+    }
+    return readable ? QStringLiteral("removed: no creature level could be gained below the "
+                                     "game's own creature ramp")
+                    : QStringLiteral("removed: the game cannot read it, and no creature ramp is "
+                                     "written to cap");
+}
+
+QString where(const QByteArray &section)
+{
+    return section.isEmpty() ? QStringLiteral("before any section")
+                             : QStringLiteral("in %1").arg(QString::fromUtf8(section));
+}
+
+// For the window: plain words, arrows and the reasons.
+QStringList window_account(const GameIniMergeReport &report, bool done)
+{
+    const QString arrow = QStringLiteral(" \u2192 ");
+    const QString section = QLatin1String(GameIniNames::kSectionHeader);
+    QStringList lines;
+    if (report.corrected_header_line > 0)
+        lines << QStringLiteral("Line %1: section header %2 %3 %4")
+                     .arg(report.corrected_header_line)
+                     .arg(QString::fromUtf8(report.corrected_header),
+                          done ? QStringLiteral("corrected to") : QStringLiteral("will become"),
+                          section);
+    if (report.player_ramp.changed)
+        lines << QStringLiteral("Player ramp: ") +
+                     ramp_change(report.player_ramp, arrow, QStringLiteral("none"));
+    if (report.creature_ramp.changed)
+        lines << QStringLiteral("Creature ramp: ") +
+                     ramp_change(report.creature_ramp, arrow,
+                                 QStringLiteral("none (the game's own creature levels)"));
+    if (report.engram_points.changed)
+        lines << QStringLiteral("Engram points: ") + engram_change(report.engram_points);
+    for (const Cap &cap : report.caps) {
+        const QString key = QString::fromLatin1(cap.key);
+        const QString old = QString::fromUtf8(cap.old_value);
+        const QString value = QString::fromLatin1(cap.new_value);
+        if (cap.kind == Cap::Added)
+            lines << QStringLiteral("%1: %2 (%3)").arg(key, value, why(cap));
+        else
+            lines << QStringLiteral("%1, line %2: %3%4%5 (%6)")
+                         .arg(key, QString::number(cap.line), old, arrow,
+                              cap.kind == Cap::Removed ? QStringLiteral("none") : value, why(cap));
+    }
+    for (const auto &removed : report.removed_lines)
+        lines << QStringLiteral("Line %1 %2: %3, %4, where the game ignores it")
+                     .arg(QString::number(removed.line),
+                          done ? QStringLiteral("removed") : QStringLiteral("will be removed"),
+                          quoted_line(removed.text), where(removed.section));
+    return lines;
+}
+
+// For standard error: "VERB FILE:LINE: WHAT", in ASCII.
+QStringList command_line_account(const GameIniMergeReport &report, const QString &name)
+{
+    const QString to = QStringLiteral(" to ");
+    const QString section = QLatin1String(GameIniNames::kSectionHeader);
+    QStringList lines;
+    if (report.corrected_header_line > 0)
+        lines << QStringLiteral("corrected %1:%2: the section header %3 to %4")
+                     .arg(name)
+                     .arg(report.corrected_header_line)
+                     .arg(QString::fromUtf8(report.corrected_header), section);
+    const auto ramp = [&](const Block &block, const QString &what, const QString &gone) {
+        if (!block.changed)
+            return;
+        lines << (block.old_lines == 0 ? QStringLiteral("added %1: %2, %3 levels")
+                                             .arg(name, what)
+                                             .arg(block.new_levels)
+                                       : QStringLiteral("%1 %2:%3: %4, %5")
+                                             .arg(block.new_lines == 0 ? QStringLiteral("removed")
+                                                                       : QStringLiteral("replaced"),
+                                                  name)
+                                             .arg(block.first_line)
+                                             .arg(what, ramp_change(block, to, gone)));
+    };
+    ramp(report.player_ramp, QStringLiteral("player ramp"), QStringLiteral("none"));
+    ramp(report.creature_ramp, QStringLiteral("creature ramp"),
+         QStringLiteral("none, the game's own creature levels"));
+    if (report.engram_points.changed)
+        lines << (report.engram_points.old_lines == 0
+                      ? QStringLiteral("added %1: engram points, %2").arg(name)
+                      : QStringLiteral("replaced %1:%2: engram points, %3")
+                            .arg(name)
+                            .arg(report.engram_points.first_line))
+                     .arg(engram_change(report.engram_points));
+    for (const auto &removed : report.removed_lines)
+        lines << QStringLiteral("removed %1:%2: %3 outside %4, %5")
+                     .arg(name)
+                     .arg(removed.line)
+                     .arg(quoted_line(removed.text), section, where(removed.section));
+    for (const Cap &cap : report.caps) {
+        const QString key = QString::fromLatin1(cap.key);
+        const QString value = QString::fromLatin1(cap.new_value);
+        if (cap.kind == Cap::Added)
+            lines << QStringLiteral("added %1: %2=%3, the new ramp's last value")
+                         .arg(name, key, value);
+        else if (cap.kind == Cap::Removed)
+            lines << QStringLiteral("removed %1:%2: %3=%4: unreadable, or too small for any "
+                                    "creature level")
+                         .arg(name)
+                         .arg(cap.line)
+                         .arg(key, QString::fromUtf8(cap.old_value));
+        else
+            lines << QStringLiteral("%1 %2:%3: %4 from %5 to %6, the new ramp's last value")
+                         .arg(cap.kind == Cap::Raised ? QStringLiteral("raised")
+                                                      : QStringLiteral("set"),
+                              name)
+                         .arg(cap.line)
+                         .arg(key, QString::fromUtf8(cap.old_value), value);
+    }
+    return lines;
+}
+
+} // namespace
+
+QStringList merge_account(const GameIniMergeReport &report, MergeAccount reader,
+                          const QString &file)
+{
+    return reader == MergeAccount::CommandLine
+               ? command_line_account(report, file)
+               : window_account(report, reader == MergeAccount::Result);
 }

@@ -8,6 +8,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -19,6 +20,22 @@ struct GameIniMergeReport {
     int engram_lines = 0;
     // New lines of blocks that had no old lines.
     int added_lines = 0;
+
+    // A block as the file had it and as the merge leaves it.
+    struct Block {
+        int first_line = 0; // of its old lines; 0 for none
+        int old_lines = 0;  // continued ramp lines included
+        int new_lines = 0;
+        // The old ramp's entries, or the old engram points (0 for an unreadable one); none
+        // for an unreadable ramp. A ramp of E entries has E + 1 levels.
+        std::vector<double> old_values;
+        bool old_readable = true;
+        int new_levels = 0;
+        bool changed = false;
+    };
+    Block player_ramp;
+    Block creature_ramp;
+    Block engram_points;
 
     struct CapChange {
         // Raised: below the new top or unreadable; Removed: unreadable or allowing no level,
@@ -36,11 +53,15 @@ struct GameIniMergeReport {
     struct RemovedLine {
         int line;
         QByteArray text;
+        QByteArray section; // its section's header; empty before the first one
     };
     std::vector<RemovedLine> removed_lines;
 
     // The line of a misspelt level section header that was corrected; 0 for none.
     int corrected_header_line = 0;
+    QByteArray corrected_header; // as the file spelt it
+
+    bool changes_nothing() const;
 };
 
 struct GameIniMerge {
@@ -61,3 +82,13 @@ GameIniMerge merge_level_progression(const QByteArray &text, const GameIniChoice
 // One line for the operator: "replaced 1 player ramp line and 114 engram lines; raised 1 cap;
 // removed 2 stray lines".
 QString merge_summary(const GameIniMergeReport &report);
+
+// Who reads the account of a merge: the review before it, the result after it, or the command
+// line's standard error, whose lines name FILE:LINE for editors and compilers' error parsers.
+enum class MergeAccount { Review, Result, CommandLine };
+
+// Every change of a merge into `file`, one line each, with old and new values and line
+// numbers: "Player ramp: 1 line, 104 levels → 150 levels", "Engram points: 6 lines replaced,
+// 143 added". Empty when the merge changes nothing.
+QStringList merge_account(const GameIniMergeReport &report, MergeAccount reader,
+                          const QString &file);

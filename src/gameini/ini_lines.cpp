@@ -242,3 +242,115 @@ std::optional<double> cap_value(std::string_view value)
         return std::nullopt;
     return QByteArray::fromRawData(digits.data(), int(digits.size())).toDouble();
 }
+
+// The digits at the start of `text`, with a fraction when `fraction` allows one.
+std::string_view number_at(std::string_view text, bool fraction)
+{
+    size_t end = 0;
+    while (end < text.size() && is_ascii_digit(text[end]))
+        ++end;
+    if (fraction && end > 0 && end + 1 < text.size() && text[end] == '.' &&
+        is_ascii_digit(text[end + 1])) {
+        end += 2;
+        while (end < text.size() && is_ascii_digit(text[end]))
+            ++end;
+    }
+    return text.substr(0, end);
+}
+
+double number_value(std::string_view digits)
+{
+    return QByteArray::fromRawData(digits.data(), int(digits.size())).toDouble();
+}
+
+namespace {
+
+// Why one entry ("ExperiencePointsForLevel[3]=120") does not parse, with the offset of the
+// fault in it.
+std::optional<std::pair<size_t, QString>> read_entry(std::string_view entry, RampEntry &read)
+{
+    const std::string_view start(GameIniNames::kEntryName);
+    if (!same_name(entry.substr(0, start.size()), start) || entry.size() <= start.size() ||
+        entry[start.size()] != '[')
+        return std::make_pair(size_t(0),
+                              QStringLiteral("%1[").arg(QLatin1String(GameIniNames::kEntryName)));
+    size_t at = start.size() + 1;
+    const std::string_view index = number_at(entry.substr(at), false);
+    if (index.empty())
+        return std::make_pair(at, QStringLiteral("an index"));
+    at += index.size();
+    if (entry.substr(at, 2) != "]=")
+        return std::make_pair(at, QStringLiteral("\"]=\""));
+    at += 2;
+    const std::string_view value = number_at(entry.substr(at), true);
+    if (value.empty())
+        return std::make_pair(at, QStringLiteral("a number"));
+    at += value.size();
+    if (at != entry.size())
+        return std::make_pair(at, QStringLiteral("\",\" or \")\""));
+    read = {QByteArray::fromRawData(index.data(), int(index.size())).toLongLong(), value};
+    return std::nullopt;
+}
+
+} // namespace
+
+RampEntries read_ramp(std::string_view line)
+{
+    RampEntries ramp;
+    const auto fault = [&ramp](size_t offset, const QString &expected) {
+        if (ramp.broken++ == 0)
+            ramp.first_fault =
+                QStringLiteral("at column %1: expected %2").arg(offset + 1).arg(expected);
+    };
+    size_t at = line.find('=') + 1;
+    while (at < line.size() && (line[at] == ' ' || line[at] == '\t'))
+        ++at;
+    if (at >= line.size() || line[at] != '(') {
+        fault(at, QStringLiteral("\"(\""));
+        return ramp;
+    }
+    const size_t open = at + 1;
+    const size_t close = line.find(')', open);
+    if (close == std::string_view::npos) {
+        fault(line.size(), QStringLiteral("\")\""));
+        return ramp;
+    }
+    if (!trimmed(line.substr(close + 1)).empty()) {
+        ramp.broken = 1;
+        ramp.first_fault = QStringLiteral("at column %1: text after \")\"").arg(close + 2);
+        return ramp;
+    }
+    if (trimmed(line.substr(open, close - open)).empty())
+        return ramp;
+    for (size_t from = open; from <= close;) {
+        size_t to = line.find(',', from);
+        if (to == std::string_view::npos || to > close)
+            to = close;
+        std::string_view entry = line.substr(from, to - from);
+        size_t offset = from;
+        while (!entry.empty() && (entry.front() == ' ' || entry.front() == '\t')) {
+            entry.remove_prefix(1);
+            ++offset;
+        }
+        entry = without_trailing_invisibles(entry);
+        RampEntry read{};
+        if (const auto failure = read_entry(entry, read))
+            fault(offset + failure->first, failure->second);
+        else
+            ramp.entries.push_back(read);
+        from = to + 1;
+    }
+    return ramp;
+}
+
+std::optional<std::vector<double>> ramp_values(std::string_view line)
+{
+    const RampEntries ramp = read_ramp(line);
+    if (ramp.broken > 0 || ramp.entries.empty())
+        return std::nullopt;
+    std::vector<double> values;
+    values.reserve(ramp.entries.size());
+    for (const RampEntry &entry : ramp.entries)
+        values.push_back(number_value(entry.value));
+    return values;
+}

@@ -6,9 +6,11 @@
 #include "output/game_ini_names.h"
 
 #include <QByteArray>
+#include <QString>
 
 #include <optional>
 #include <string_view>
+#include <vector>
 
 // One line of a Game.ini as offsets into the text, so that a file of any number of lines
 // is read without a copy of each.
@@ -85,3 +87,25 @@ constexpr double kStockCreatureFirstValue = 10;
 // The value of a cap as the game reads it: a whole number, which invisible characters after
 // it do not change; none when it is not one.
 std::optional<double> cap_value(std::string_view value);
+
+// The digits at the start of `text`, with a fraction when `fraction` allows one.
+std::string_view number_at(std::string_view text, bool fraction);
+double number_value(std::string_view digits);
+
+// One entry of a ramp line: "ExperiencePointsForLevel[3]=120".
+struct RampEntry {
+    qint64 index;
+    std::string_view value;
+};
+
+// A ramp line's entries as the game reads them from its own line, or where and why it does
+// not parse.
+struct RampEntries {
+    std::vector<RampEntry> entries;
+    int broken = 0;
+    QString first_fault; // "at column N: expected ..."
+};
+RampEntries read_ramp(std::string_view line);
+
+// The values of a ramp line that reads whole; none for a line with no entries or a fault.
+std::optional<std::vector<double>> ramp_values(std::string_view line);

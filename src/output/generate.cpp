@@ -7,6 +7,7 @@
 #include "dialogs/doingitwrong.h"
 #include "dialogs/ioerr.h"
 #include "dialogs/lock_wait.h"
+#include "dialogs/merge_review.h"
 #include "dialogs/opcanceled.h"
 #include "dialogs/replace_question.h"
 #include "dialogs/show_dialog.h"
@@ -41,8 +42,7 @@ void MainWindow::on_Gen_btn_clicked()
         show_dialog<opcanceled>();
         return;
     case ReplaceAnswer::MergeInstead:
-        // The text preview holds the merge into an existing Game.ini.
-        on_btn_preview_text_clicked();
+        review_merge(file_name, game_ini_choices(), this);
         return;
     }
 
