@@ -66,10 +66,7 @@ const QString kContinued = QStringLiteral(",\n                       ");
 
 template <typename Style> QString style_names()
 {
-    QStringList names;
-    for (const StyleRow<Style> &row : style_table(Style{}))
-        names << QLatin1String(row.cli_name);
-    return names.join(QStringLiteral(", "));
+    return cli_names<Style>().join(QStringLiteral(", "));
 }
 
 // "curve 1-4000 (865.692)" for each style with a scaling value, a line each.
@@ -87,11 +84,6 @@ template <typename Style> QString scale_ranges()
     return ranges.join(kContinued);
 }
 
-template <typename Style> QString name_of(Style style)
-{
-    return QLatin1String(style_row(style)->cli_name);
-}
-
 QString mebibytes(qint64 bytes)
 {
     return QString::number(bytes / (1024 * 1024));
@@ -107,15 +99,15 @@ QString help_text()
     using Engram = GameIniChoices::Engram;
     const std::map<QString, QString> values = {
         {QStringLiteral("player styles"), style_names<Player>()},
-        {QStringLiteral("player"), name_of(start.player)},
+        {QStringLiteral("player"), cli_name_of(start.player)},
         {QStringLiteral("player levels"), QString::number(start.player_levels)},
         {QStringLiteral("player scales"), scale_ranges<Player>()},
         {QStringLiteral("engram styles"), style_names<Engram>()},
-        {QStringLiteral("engram"), name_of(start.engram)},
+        {QStringLiteral("engram"), cli_name_of(start.engram)},
         {QStringLiteral("engram levels"), QString::number(start.engram_levels_without_player)},
         {QStringLiteral("engram scales"), scale_ranges<Engram>()},
         {QStringLiteral("creature styles"), style_names<Creature>()},
-        {QStringLiteral("creature"), name_of(start.creature)},
+        {QStringLiteral("creature"), cli_name_of(start.creature)},
         {QStringLiteral("creature levels"), QString::number(start.creature_levels)},
         {QStringLiteral("creature scales"), scale_ranges<Creature>()},
         {QStringLiteral("fewest"), QString::number(kFewestLevels)},

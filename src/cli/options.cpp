@@ -24,34 +24,11 @@ template <typename Style> bool has_scale(Style style)
     return style_code(style).has_value();
 }
 
-template <typename Style> QString name_of(Style style)
-{
-    const StyleRow<Style> *row = style_row(style);
-    return row ? QLatin1String(row->cli_name) : QString();
-}
-
-template <typename Style> QStringList names()
-{
-    QStringList list;
-    for (const StyleRow<Style> &row : style_table(Style{}))
-        list << QLatin1String(row.cli_name);
-    return list;
-}
-
 // The spin boxes hold three decimals and round what they are given.
 double spin_box_value(double value)
 {
     return QString::number(value, 'f', 3).toDouble();
 }
-
-} // namespace
-
-QString spelled_scale(double value)
-{
-    return QString::number(value, 'g', 10);
-}
-
-namespace {
 
 struct Options {
     QCommandLineOption help{{"h", "help"}, ""};
@@ -250,8 +227,9 @@ private:
             style = *named;
             return true;
         }
-        return refuse(QStringLiteral("%1: unknown style '%2'; allowed: %3")
-                          .arg(dashed(option), name, names<Style>().join(QStringLiteral(", "))));
+        return refuse(
+            QStringLiteral("%1: unknown style '%2'; allowed: %3")
+                .arg(dashed(option), name, cli_names<Style>().join(QStringLiteral(", "))));
     }
 
     bool read_styles()
@@ -277,9 +255,9 @@ private:
     bool read_unused()
     {
         const GameIniChoices &c = command.options.choices;
-        const QString player = QStringLiteral("--player ") + name_of(c.player);
-        const QString engram = QStringLiteral("--engram ") + name_of(c.engram);
-        const QString creature = QStringLiteral("--creature ") + name_of(c.creature);
+        const QString player = QStringLiteral("--player ") + cli_name_of(c.player);
+        const QString engram = QStringLiteral("--engram ") + cli_name_of(c.engram);
+        const QString creature = QStringLiteral("--creature ") + cli_name_of(c.creature);
         const bool player_skipped = c.player == Player::Skip;
         const bool player_computed = has_scale(c.player);
         const bool engram_written = has_scale(c.engram);
@@ -348,11 +326,11 @@ private:
             !read_levels(o.engram_levels, c.engram_levels_without_player))
             return false;
         return (!has_scale(c.player) || read_scale(o.player_scale, scaling_preset(c.player),
-                                                   name_of(c.player), c.player_scale)) &&
+                                                   cli_name_of(c.player), c.player_scale)) &&
                (!has_scale(c.creature) || read_scale(o.creature_scale, scaling_preset(c.creature),
-                                                     name_of(c.creature), c.creature_scale)) &&
+                                                     cli_name_of(c.creature), c.creature_scale)) &&
                (!has_scale(c.engram) || read_scale(o.engram_scale, scaling_preset(c.engram),
-                                                   name_of(c.engram), c.engram_scale));
+                                                   cli_name_of(c.engram), c.engram_scale));
     }
 
     bool within_limit(const QString &ramp, double scale, int levels)

@@ -33,6 +33,3 @@ struct CommandLine {
 CommandLine parse_command_line(const QStringList &arguments);
 
 QString help_text();
-
-// A scaling value as the command line prints it.
-QString spelled_scale(double value);

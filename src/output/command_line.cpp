@@ -3,22 +3,6 @@
 
 #include "output/command_line.h"
 
-namespace {
-
-template <typename Style> QString name_of(Style style)
-{
-    const StyleRow<Style> *row = style_row(style);
-    return row ? QLatin1String(row->cli_name) : QString();
-}
-
-// As the command line spells scaling values: every digit the spin boxes keep.
-QString spelled(double value)
-{
-    return QString::number(value, 'g', 10);
-}
-
-} // namespace
-
 QStringList command_line_arguments(const GameIniChoices &choices, const QString &custom_code_file)
 {
     using Player = GameIniChoices::Player;
@@ -26,27 +10,28 @@ QStringList command_line_arguments(const GameIniChoices &choices, const QString 
     const bool player_skipped = choices.player == Player::Skip;
     const bool engram_written = style_code(choices.engram).has_value();
 
-    QStringList arguments{QStringLiteral("--player"), name_of(choices.player)};
+    QStringList arguments{QStringLiteral("--player"), cli_name_of(choices.player)};
     if (style_code(choices.player))
         arguments << QStringLiteral("--player-levels") << QString::number(choices.player_levels)
-                  << QStringLiteral("--player-scale") << spelled(choices.player_scale);
+                  << QStringLiteral("--player-scale") << spelled_scale(choices.player_scale);
     else if (!player_skipped && engram_written) // the engram lines' count
         arguments << QStringLiteral("--player-levels") << QString::number(choices.player_levels);
 
     // A skipped player ramp takes the creature ramp and the caps with it.
     if (!player_skipped) {
-        arguments << QStringLiteral("--creature") << name_of(choices.creature);
+        arguments << QStringLiteral("--creature") << cli_name_of(choices.creature);
         if (style_code(choices.creature))
             arguments << QStringLiteral("--creature-levels")
                       << QString::number(choices.creature_levels)
-                      << QStringLiteral("--creature-scale") << spelled(choices.creature_scale);
+                      << QStringLiteral("--creature-scale")
+                      << spelled_scale(choices.creature_scale);
         if (choices.max_xp_overrides)
             arguments << QStringLiteral("--max-xp");
     }
 
-    arguments << QStringLiteral("--engram") << name_of(choices.engram);
+    arguments << QStringLiteral("--engram") << cli_name_of(choices.engram);
     if (engram_written)
-        arguments << QStringLiteral("--engram-scale") << spelled(choices.engram_scale);
+        arguments << QStringLiteral("--engram-scale") << spelled_scale(choices.engram_scale);
     if (choices.engram_reverse &&
         (choices.engram == Engram::Logarithmic || choices.engram == Engram::Linear))
         arguments << QStringLiteral("--engram-reverse");

@@ -5,6 +5,8 @@
 
 #include "ramps/ramp_styles.h"
 
+#include <QString>
+
 // The level counts each ramp's spin box and slider allow.
 constexpr int kFewestLevels = 10;
 constexpr int kMostLevels = 4000;
@@ -57,6 +59,12 @@ constexpr ScalingPreset engram_preset(int engram_style)
     default:
         return {4, 245, 2, 37};
     }
+}
+
+// A scaling value as the command line spells it: every digit the spin boxes keep.
+inline QString spelled_scale(double value)
+{
+    return QString::number(value, 'g', 10);
 }
 
 // The preset of a style of each ramp.

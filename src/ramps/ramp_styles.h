@@ -10,6 +10,7 @@
 
 #include <QLatin1String>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -122,6 +123,22 @@ template <typename Style> std::optional<int> style_code(Style style)
 {
     const StyleRow<Style> *row = style_row(style);
     return row && row->code != 0 ? std::optional<int>(row->code) : std::nullopt;
+}
+
+// A style's command-line name; empty for Unchosen.
+template <typename Style> QString cli_name_of(Style style)
+{
+    const StyleRow<Style> *row = style_row(style);
+    return row ? QLatin1String(row->cli_name) : QString();
+}
+
+// The command-line names of a ramp's styles, in the table's order.
+template <typename Style> QStringList cli_names()
+{
+    QStringList names;
+    for (const StyleRow<Style> &row : style_table(Style{}))
+        names << QLatin1String(row.cli_name);
+    return names;
 }
 
 // The style a command-line name stands for.
