@@ -460,15 +460,16 @@ private:
 
     std::optional<double> value_line(std::string_view text, std::string_view name)
     {
-        const std::string_view value = without_trailing_invisibles(setting_value(text));
-        if (value.empty() || number_at(value, false).size() != value.size()) {
+        // Read as the merge reads a cap, so that what it keeps passes here.
+        const std::optional<double> read = cap_value(setting_value(text));
+        if (!read) {
             fail(QStringLiteral("%1 does not parse: expected a whole number after \"=\"")
                      .arg(text_of(name)));
             return std::nullopt;
         }
-        const double read = number_value(value);
-        if (read > kLargestSafeValue)
-            warn(too_large(QStringLiteral("%1=%2").arg(text_of(name), text_of(value))));
+        if (*read > kLargestSafeValue)
+            warn(too_large(QStringLiteral("%1=%2").arg(
+                text_of(name), text_of(without_trailing_invisibles(setting_value(text))))));
         return read;
     }
 

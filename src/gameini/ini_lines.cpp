@@ -240,7 +240,7 @@ std::optional<double> cap_value(std::string_view value)
     const std::string_view digits = without_trailing_invisibles(trimmed(value));
     if (digits.empty() || !std::all_of(digits.begin(), digits.end(), is_ascii_digit))
         return std::nullopt;
-    return QByteArray::fromRawData(digits.data(), int(digits.size())).toDouble();
+    return number_value(digits);
 }
 
 // The digits at the start of `text`, with a fraction when `fraction` allows one.
