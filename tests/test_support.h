@@ -177,14 +177,11 @@ private:
             survive->setChecked(true);
         const QList<QPushButton *> buttons = modal->findChildren<QPushButton *>();
         QPushButton *button = nullptr;
-        for (const QString &wanted : press) {
-            for (QPushButton *candidate : buttons) {
-                if (wanted.isEmpty())
-                    break;
-                if (!button && (candidate->objectName() == wanted || candidate->text() == wanted))
+        for (const QString &wanted : press)
+            for (QPushButton *candidate : buttons)
+                if (!button && !wanted.isEmpty() &&
+                    (candidate->objectName() == wanted || candidate->text() == wanted))
                     button = candidate;
-            }
-        }
         if (button && !modal->property("pressed").toBool()) {
             modal->setProperty("pressed", true);
             QTimer::singleShot(0, button, [button] { QTest::mouseClick(button, Qt::LeftButton); });

@@ -103,8 +103,6 @@ private slots:
         // program's exit status and that nothing is written, for a parser refusal and for an
         // unreadable input.
         row("unknown option", "--bogus -o out.ini", "unknown option --bogus");
-        row("conflicting modes", "-o out.ini --check Game.ini",
-            "-o with --check: only one of -o, --merge-into and --check at a time");
         row("unreadable custom code", "--custom-code missing.txt -o out.ini",
             "--custom-code: cannot read missing.txt");
     }

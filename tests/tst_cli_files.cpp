@@ -51,6 +51,16 @@ QString printf_word(const QByteArray &bytes)
     return QStringLiteral("\"$(printf '%1')\"").arg(escaped);
 }
 
+// Game.ini in `folder` holds `text`, Game.ini.bak holds `backup`, and no other name is there
+// but `names`: no temporary file is left.
+void check_left(const TestFolder &folder, const QByteArray &text, const QByteArray &backup,
+                const QStringList &names = {"Game.ini", "Game.ini.bak"})
+{
+    QCOMPARE(contents(folder.file("Game.ini")), text);
+    QCOMPARE(contents(folder.file("Game.ini.bak")), backup);
+    QCOMPARE(names_in(folder.path()), names);
+}
+
 } // namespace
 
 class TestCliFiles : public QObject
@@ -122,9 +132,9 @@ private slots:
         QFETCH(int, status);
         QFETCH(QString, message);
         TestFolder folder;
-        PREPARE_OR_SKIP(folder, fixture, QStringLiteral("Game.ini"));
-        const QString name = folder.file(QStringLiteral("Game.ini"));
-        const QString backup = name + QStringLiteral(".bak");
+        PREPARE_OR_SKIP(folder, fixture, "Game.ini");
+        const QString name = folder.file("Game.ini");
+        const QString backup = name + ".bak";
         const FileState before = state_of(name);
         const QByteArray old_text =
             S_ISREG(before.mode) && before.size < 1000 ? contents(name) : QByteArray();
@@ -149,9 +159,8 @@ private slots:
     void standard_output_on_a_full_disk()
     {
         TestFolder folder;
-        PREPARE_OR_SKIP(folder, Fixture::FullDisk, QStringLiteral("Game.ini"));
-        const CliOutcome outcome =
-            run_cli(QString(), folder.path(), folder.file(QStringLiteral("Game.ini")));
+        PREPARE_OR_SKIP(folder, Fixture::FullDisk, "Game.ini");
+        const CliOutcome outcome = run_cli(QString(), folder.path(), folder.file("Game.ini"));
         QCOMPARE(outcome.err,
                  QByteArray("quillmark-cli: cannot write standard output: No space left on "
                             "device\n"));
@@ -163,17 +172,15 @@ private slots:
     void owner_group_and_mode_are_kept()
     {
         TestFolder folder;
-        PREPARE_OR_SKIP(folder, Fixture::NobodysFile, QStringLiteral("Game.ini"));
-        const QString name = folder.file(QStringLiteral("Game.ini"));
+        PREPARE_OR_SKIP(folder, Fixture::NobodysFile, "Game.ini");
+        const QString name = folder.file("Game.ini");
         FileState kept = state_of(name);
 
-        QCOMPARE(run_cli(QStringLiteral("--merge-into Game.ini"), folder.path()).status, 0);
-        QCOMPARE(contents(name), merged());
-        QCOMPARE(contents(name + QStringLiteral(".bak")), kOldText);
-        QVERIFY(state_of(name + QStringLiteral(".bak")) == kept);
+        QCOMPARE(run_cli("--merge-into Game.ini", folder.path()).status, 0);
+        QVERIFY(state_of(name + ".bak") == kept);
         kept.size = merged().size();
         QVERIFY(state_of(name) == kept);
-        QCOMPARE(names_in(folder.path()), (QStringList{"Game.ini", "Game.ini.bak"}));
+        check_left(folder, merged(), kOldText);
     }
 
     // A new file gets 0666 under the umask, whatever the temporary file was made with.
@@ -181,10 +188,10 @@ private slots:
     {
         TestFolder folder;
         const mode_t umask = ::umask(027);
-        const int status = run_cli(QStringLiteral("-o ./-x"), folder.path()).status;
+        const int status = run_cli("-o ./-x", folder.path()).status;
         ::umask(umask);
         QCOMPARE(status, 0);
-        QCOMPARE(state_of(folder.file(QStringLiteral("-x"))).mode, mode_t(S_IFREG | 0640));
+        QCOMPARE(state_of(folder.file("-x")).mode, mode_t(S_IFREG | 0640));
         QCOMPARE(names_in(folder.path()), QStringList{"-x"});
     }
 
@@ -193,23 +200,20 @@ private slots:
     void links_are_kept_or_replaced()
     {
         TestFolder folder;
-        QVERIFY(put(folder.file(QStringLiteral("real.ini")), kOldText));
-        QVERIFY(QFile::link(QStringLiteral("real.ini"), folder.file(QStringLiteral("link.ini"))));
-        QCOMPARE(run_cli(QStringLiteral("-o link.ini"), folder.path()).status, 0);
-        QVERIFY(QFileInfo(folder.file(QStringLiteral("link.ini"))).isSymLink());
-        QCOMPARE(contents(folder.file(QStringLiteral("real.ini"))),
-                 game_ini_text(GameIniChoices{}).bytes);
+        QVERIFY(put(folder.file("real.ini"), kOldText));
+        QVERIFY(QFile::link(QStringLiteral("real.ini"), folder.file("link.ini")));
+        QCOMPARE(run_cli("-o link.ini", folder.path()).status, 0);
+        QVERIFY(QFileInfo(folder.file("link.ini")).isSymLink());
+        QCOMPARE(contents(folder.file("real.ini")), game_ini_text(GameIniChoices{}).bytes);
 
-        QVERIFY(put(folder.file(QStringLiteral("Game.ini")), kOldText));
-        QVERIFY(put(folder.file(QStringLiteral("precious")), "root's secrets"));
-        QVERIFY(QFile::link(folder.file(QStringLiteral("precious")),
-                            folder.file(QStringLiteral("Game.ini.bak"))));
-        QCOMPARE(run_cli(QStringLiteral("--merge-into Game.ini"), folder.path()).status, 0);
-        QCOMPARE(contents(folder.file(QStringLiteral("precious"))), QByteArray("root's secrets"));
-        QVERIFY(!QFileInfo(folder.file(QStringLiteral("Game.ini.bak"))).isSymLink());
-        QCOMPARE(contents(folder.file(QStringLiteral("Game.ini.bak"))), kOldText);
-        QCOMPARE(names_in(folder.path()),
-                 (QStringList{"Game.ini", "Game.ini.bak", "link.ini", "precious", "real.ini"}));
+        QVERIFY(put(folder.file("Game.ini"), kOldText));
+        QVERIFY(put(folder.file("precious"), "root's secrets"));
+        QVERIFY(QFile::link(folder.file("precious"), folder.file("Game.ini.bak")));
+        QCOMPARE(run_cli("--merge-into Game.ini", folder.path()).status, 0);
+        QCOMPARE(contents(folder.file("precious")), QByteArray("root's secrets"));
+        QVERIFY(!QFileInfo(folder.file("Game.ini.bak")).isSymLink());
+        check_left(folder, merged(), kOldText,
+                   {"Game.ini", "Game.ini.bak", "link.ini", "precious", "real.ini"});
     }
 
     // Twenty merges at once, each with a level count of its own, run one after another: the
@@ -217,9 +221,9 @@ private slots:
     void concurrent_merges_run_one_after_another()
     {
         TestFolder folder;
-        QVERIFY(put(folder.file(QStringLiteral("Game.ini")), kOldText));
+        QVERIFY(put(folder.file("Game.ini"), kOldText));
         // Held by an editor of the file until every merge has started, so they queue up.
-        HeldLock editor(folder.file(QStringLiteral("Game.ini")));
+        HeldLock editor(folder.file("Game.ini"));
         QVERIFY(editor.is_held());
         std::vector<std::unique_ptr<QProcess>> merges;
         QList<QByteArray> results;
@@ -238,9 +242,8 @@ private slots:
             QVERIFY(merge->waitForFinished(60000));
             QCOMPARE(merge->exitCode(), 0);
         }
-        const int last = results.indexOf(contents(folder.file(QStringLiteral("Game.ini"))));
-        const int before_last =
-            results.indexOf(contents(folder.file(QStringLiteral("Game.ini.bak"))));
+        const int last = results.indexOf(contents(folder.file("Game.ini")));
+        const int before_last = results.indexOf(contents(folder.file("Game.ini.bak")));
         QVERIFY(last >= 0);
         QVERIFY(before_last >= 0 && before_last != last);
         QCOMPARE(names_in(folder.path()), (QStringList{"Game.ini", "Game.ini.bak"}));
@@ -252,10 +255,10 @@ private slots:
     void a_merge_that_changes_nothing_writes_nothing()
     {
         TestFolder folder;
-        const QString name = folder.file(QStringLiteral("Game.ini"));
-        const QString backup = name + QStringLiteral(".bak");
+        const QString name = folder.file("Game.ini");
+        const QString backup = name + ".bak";
         QVERIFY(put(name, kOldText));
-        QCOMPARE(run_cli(QStringLiteral("--merge-into Game.ini"), folder.path()).status, 0);
+        QCOMPARE(run_cli("--merge-into Game.ini", folder.path()).status, 0);
         // A time no write can give them, so that any write shows.
         const timespec long_ago[2] = {{978307200, 123456789}, {978307200, 123456789}};
         for (const QString &path : {name, backup})
@@ -263,15 +266,13 @@ private slots:
         const FileState file = state_of(name);
         const FileState kept = state_of(backup);
 
-        const CliOutcome again = run_cli(QStringLiteral("--merge-into Game.ini"), folder.path());
+        const CliOutcome again = run_cli("--merge-into Game.ini", folder.path());
         QCOMPARE(again.status, 0);
         QCOMPARE(again.err, QByteArray("quillmark-cli: Game.ini is already up to date\n"));
-        QCOMPARE(contents(name), merged());
-        QCOMPARE(contents(backup), kOldText);
         QCOMPARE(state_of(name).modified, file.modified);
         QCOMPARE(state_of(name).inode, file.inode);
         QCOMPARE(state_of(backup).modified, kept.modified);
-        QCOMPARE(names_in(folder.path()), (QStringList{"Game.ini", "Game.ini.bak"}));
+        check_left(folder, merged(), kOldText);
     }
 
     // Late faults: an interrupted call is tried again and the merge succeeds; a folder that
@@ -294,15 +295,13 @@ private slots:
         QFETCH(int, status);
         QFETCH(QString, message);
         TestFolder folder;
-        PREPARE_OR_SKIP(folder, Fixture::BackedUp, QStringLiteral("Game.ini"));
+        PREPARE_OR_SKIP(folder, Fixture::BackedUp, "Game.ini");
         const CliOutcome outcome =
-            run_cli(QStringLiteral("--merge-into Game.ini"), folder.path(), QString(), fault);
+            run_cli("--merge-into Game.ini", folder.path(), QString(), fault);
         QVERIFY2(outcome.err.contains("quillmark-cli: " + message.toUtf8()),
                  outcome.err.constData());
         QCOMPARE(outcome.status, status);
-        QCOMPARE(contents(folder.file(QStringLiteral("Game.ini"))), merged());
-        QCOMPARE(contents(folder.file(QStringLiteral("Game.ini.bak"))), kOldText);
-        QCOMPARE(names_in(folder.path()), (QStringList{"Game.ini", "Game.ini.bak"}));
+        check_left(folder, merged(), kOldText);
     }
 
     void held_lock_data()
@@ -311,18 +310,15 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::addColumn<QByteArray>("err");
         QTest::addColumn<int>("seconds"); // waited before giving up
+        const QByteArray in_use = "quillmark-cli: cannot write Game.ini: it is in use by another "
+                                  "program";
         QTest::newRow("merge, waits a second")
             << "--lock-wait 1 --merge-into Game.ini" << 1
-            << QByteArray(
-                   "quillmark-cli: waiting for another program to finish with Game.ini\u2026\n"
-                   "quillmark-cli: cannot write Game.ini: it is in use by another "
-                   "program; gave up after 1 s\n")
+            << "quillmark-cli: waiting for another program to finish with Game.ini\u2026\n" +
+                   in_use + "; gave up after 1 s\n"
             << 1;
-        QTest::newRow("-o, does not wait")
-            << "--lock-wait 0 -o Game.ini" << 1
-            << QByteArray("quillmark-cli: cannot write Game.ini: it is in use by another "
-                          "program\n")
-            << 0;
+        QTest::newRow("-o, does not wait") << "--lock-wait 0 -o Game.ini" << 1 << in_use + "\n"
+                                           << 0;
         QTest::newRow("not a number")
             << "--lock-wait x --merge-into Game.ini" << 2
             << QByteArray("quillmark-cli: --lock-wait: expected a whole number of seconds, got "
@@ -339,8 +335,8 @@ private slots:
         QFETCH(QByteArray, err);
         QFETCH(int, seconds);
         TestFolder folder;
-        PREPARE_OR_SKIP(folder, Fixture::Regular, QStringLiteral("Game.ini"));
-        HeldLock editor(folder.file(QStringLiteral("Game.ini")));
+        PREPARE_OR_SKIP(folder, Fixture::Regular, "Game.ini");
+        HeldLock editor(folder.file("Game.ini"));
         QVERIFY(editor.is_held());
         QElapsedTimer waited;
         waited.start();
@@ -349,16 +345,15 @@ private slots:
         QCOMPARE(outcome.status, status);
         QVERIFY2(waited.elapsed() >= seconds * 1000 && waited.elapsed() < seconds * 1000 + 5000,
                  qPrintable(QString::number(waited.elapsed())));
-        QCOMPARE(contents(folder.file(QStringLiteral("Game.ini"))), kOldText);
-        QCOMPARE(names_in(folder.path()), QStringList{"Game.ini"});
+        check_left(folder, kOldText, "<missing>", {"Game.ini"});
     }
 
     // A writer that waits for the lock says so after a second, while it waits.
     void a_wait_is_told_while_it_lasts()
     {
         TestFolder folder;
-        PREPARE_OR_SKIP(folder, Fixture::Regular, QStringLiteral("Game.ini"));
-        HeldLock editor(folder.file(QStringLiteral("Game.ini")));
+        PREPARE_OR_SKIP(folder, Fixture::Regular, "Game.ini");
+        HeldLock editor(folder.file("Game.ini"));
         QVERIFY(editor.is_held());
         QProcess merge;
         merge.setWorkingDirectory(folder.path());
@@ -375,8 +370,8 @@ private slots:
     void o_and_merge_take_one_lock()
     {
         TestFolder folder;
-        PREPARE_OR_SKIP(folder, Fixture::Regular, QStringLiteral("Game.ini"));
-        const QString name = folder.file(QStringLiteral("Game.ini"));
+        PREPARE_OR_SKIP(folder, Fixture::Regular, "Game.ini");
+        const QString name = folder.file("Game.ini");
         HeldLock editor(name);
         QVERIFY(editor.is_held());
         QProcess merge;
@@ -393,8 +388,7 @@ private slots:
         const QByteArray o_text = generated(20);
         const QList<QByteArrayList> orders = {{o_text, kOldText}, // the merge first
                                               {merged(115, o_text), o_text}};
-        const QByteArrayList written = {contents(folder.file(QStringLiteral("Game.ini"))),
-                                        contents(folder.file(QStringLiteral("Game.ini.bak")))};
+        const QByteArrayList written = {contents(name), contents(name + ".bak")};
         QVERIFY(orders.contains(written));
         QCOMPARE(names_in(folder.path()), (QStringList{"Game.ini", "Game.ini.bak"}));
     }
@@ -436,32 +430,30 @@ private slots:
         QFETCH(QString, message);
         QFETCH(QByteArray, text);
         TestFolder folder;
-        PREPARE_OR_SKIP(folder, fixture, QStringLiteral("Game.ini"));
-        const QString name = folder.file(QStringLiteral("Game.ini"));
-        const QString other = folder.file(QStringLiteral("other.ini"));
+        PREPARE_OR_SKIP(folder, fixture, "Game.ini");
+        const QString name = folder.file("Game.ini");
+        const QString other = folder.file("other.ini");
         const FileState before = state_of(other);
 
         const CliOutcome outcome = run_cli(arguments, folder.path(), QString(), fault);
         QVERIFY2(outcome.err.contains("quillmark-cli: " + message.toUtf8()),
                  outcome.err.constData());
         QCOMPARE(outcome.status, status);
-        QCOMPARE(contents(name), text);
         QCOMPARE(contents(other), text);
         QCOMPARE(state_of(name).inode, before.inode);
         QCOMPARE(state_of(other).inode, before.inode);
-        QCOMPARE(contents(name + QStringLiteral(".bak")), kOldText);
-        QCOMPARE(names_in(folder.path()), (QStringList{"Game.ini", "Game.ini.bak", "other.ini"}));
+        check_left(folder, text, kOldText, {"Game.ini", "Game.ini.bak", "other.ini"});
     }
 
     // Both the new file and the backup carry the old file's extended attributes.
     void extended_attributes_are_kept()
     {
         TestFolder folder;
-        PREPARE_OR_SKIP(folder, Fixture::Attributed, QStringLiteral("Game.ini"));
-        QCOMPARE(run_cli(QStringLiteral("--merge-into Game.ini"), folder.path()).status, 0);
-        QCOMPARE(contents(folder.file(QStringLiteral("Game.ini"))), merged());
-        QCOMPARE(attribute_of(folder.file(QStringLiteral("Game.ini"))), QByteArray("kept"));
-        QCOMPARE(attribute_of(folder.file(QStringLiteral("Game.ini.bak"))), QByteArray("kept"));
+        PREPARE_OR_SKIP(folder, Fixture::Attributed, "Game.ini");
+        QCOMPARE(run_cli("--merge-into Game.ini", folder.path()).status, 0);
+        QCOMPARE(contents(folder.file("Game.ini")), merged());
+        QCOMPARE(attribute_of(folder.file("Game.ini")), QByteArray("kept"));
+        QCOMPARE(attribute_of(folder.file("Game.ini.bak")), QByteArray("kept"));
     }
 
     void leftovers_are_removed_data()
@@ -481,7 +473,7 @@ private slots:
         QFETCH(QString, arguments);
         QFETCH(QStringList, names);
         TestFolder folder;
-        PREPARE_OR_SKIP(folder, Fixture::Regular, QStringLiteral("Game.ini"));
+        PREPARE_OR_SKIP(folder, Fixture::Regular, "Game.ini");
         for (const QString &leftover :
              {leftover_of("Game.ini", "Xy34Zw"), leftover_of("Game.ini.bak", "q_9-Ab"),
               leftover_of("other.ini", "Ab12Cd")})
@@ -498,14 +490,14 @@ private slots:
             utf16le("Message=") + QByteArray("\x00\xD8", 2) + utf16le("x\r\n");
         const QByteArray old = "\xFF\xFE" + utf16le("[ServerSettings]\r\n") + cut_line +
                                utf16le("[/Script/ShooterGame.ShooterGameMode]\r\n");
-        QVERIFY(put(folder.file(QStringLiteral("Game.ini")), old));
-        QCOMPARE(run_cli(QStringLiteral("--merge-into Game.ini"), folder.path()).status, 0);
+        QVERIFY(put(folder.file("Game.ini"), old));
+        QCOMPARE(run_cli("--merge-into Game.ini", folder.path()).status, 0);
 
         const auto decoded = *decode_game_ini(old);
-        const QByteArray written = contents(folder.file(QStringLiteral("Game.ini")));
+        const QByteArray written = contents(folder.file("Game.ini"));
         QCOMPARE(written, encode_game_ini(merged(115, decoded.text), GameIniEncoding::Utf16LE));
         QVERIFY(written.contains(cut_line));
-        QCOMPARE(contents(folder.file(QStringLiteral("Game.ini.bak"))), old);
+        QCOMPARE(contents(folder.file("Game.ini.bak")), old);
     }
 
     void names_are_bytes_data()
@@ -558,7 +550,7 @@ private slots:
     void standard_output_by_name()
     {
         TestFolder folder;
-        const CliOutcome outcome = run_cli(QStringLiteral("-o /dev/stdout"), folder.path());
+        const CliOutcome outcome = run_cli("-o /dev/stdout", folder.path());
         QCOMPARE(outcome.status, 0);
         QCOMPARE(outcome.err, QByteArray());
         QCOMPARE(outcome.out, generated());

@@ -92,18 +92,17 @@ private slots:
         const QString other_sections =
             "It holds 2 lines that are not level progression, in [ServerSettings] and "
             "[/Script/ShooterGame.ShooterGameMode]: replacing it loses them.";
-        QTest::newRow("replaced") << kOldText << "Replace it"
-                                  << "thanxForUsing" << other_sections;
-        QTest::newRow("cancelled") << kOldText << "Cancel"
-                                   << "opcanceled" << other_sections;
-        QTest::newRow("merged instead, review closed") << kOldText << "Merge into it instead…"
-                                                       << "MergeReview" << other_sections;
-        QTest::newRow("level lines only, UTF-16") << level_only << "btn_replace"
-                                                  << "thanxForUsing"
-                                                  << "";
-        QTest::newRow("no Game.ini") << QByteArray("P\0o\0r\0t\0", 8) << "Replace it"
-                                     << "thanxForUsing"
-                                     << "It cannot be read as a Game.ini (the text is UTF-16 LE";
+        const auto row = [](const char *name, const QByteArray &old, const char *press,
+                            const char *then, const QString &warning) {
+            QTest::newRow(name) << old << QString(press) << QString(then) << warning;
+        };
+        row("replaced", kOldText, "Replace it", "thanxForUsing", other_sections);
+        row("cancelled", kOldText, "Cancel", "opcanceled", other_sections);
+        row("merged instead, review closed", kOldText, "Merge into it instead…", "MergeReview",
+            other_sections);
+        row("level lines only, UTF-16", level_only, "btn_replace", "thanxForUsing", "");
+        row("no Game.ini", QByteArray("P\0o\0r\0t\0", 8), "Replace it", "thanxForUsing",
+            "It cannot be read as a Game.ini (the text is UTF-16 LE");
     }
 
     // Replacing keeps the old bytes as the backup; any other answer writes nothing.
@@ -200,12 +199,12 @@ private slots:
     {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("press"); // in the text preview
-        QTest::newRow("generate") << "Gen_btn"
-                                  << "";
-        QTest::newRow("merge") << "btn_preview_text"
-                               << "btn_merge";
-        QTest::newRow("save picture") << "btn_preview_text"
-                                      << "btn_save_picture";
+        const auto row = [](const char *name, const char *button, const char *press) {
+            QTest::newRow(name) << QString(button) << QString(press);
+        };
+        row("generate", "Gen_btn", "");
+        row("merge", "btn_preview_text", "btn_merge");
+        row("save picture", "btn_preview_text", "btn_save_picture");
     }
 
     void file_dialogs_start_in_the_folder_last_saved_to()

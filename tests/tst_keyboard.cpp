@@ -85,12 +85,10 @@ private slots:
     {
         QTest::addColumn<QString>("choices");
         QTest::addColumn<QString>("keys"); // pressed on Next on the customisation page
-        QTest::newRow("Return") << ""
-                                << "Return";
-        QTest::newRow("Alt+Right, player skipped") << "player_skip"
-                                                   << "Alt+Right";
-        QTest::newRow("back and again") << ""
-                                        << "Return, Alt+Left, Alt+Right";
+        QTest::newRow("Return") << QString() << QString("Return");
+        QTest::newRow("Alt+Right, player skipped")
+            << QString("player_skip") << QString("Alt+Right");
+        QTest::newRow("back and again") << QString() << QString("Return, Alt+Left, Alt+Right");
     }
 
     void summary_focuses_generate()

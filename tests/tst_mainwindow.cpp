@@ -186,7 +186,6 @@ private slots:
         const QSize wide(950, 530);
         const QRect screen(0, 0, 1280, 800), small(0, 0, 800, 600),
             second_screen(1280, 0, 1024, 768), beside_panel(0, 0, 1232, 800);
-        QTest::newRow("fits") << QRect({290, 135}, wide) << screen << QPoint(290, 135);
         QTest::newRow("ends at the edge") << QRect({330, 135}, wide) << screen << QPoint(330, 135);
         QTest::newRow("must move left") << QRect({600, 135}, wide) << screen << QPoint(330, 135);
         QTest::newRow("beside a panel")

@@ -59,7 +59,6 @@ private slots:
         QTest::newRow("curve, the creature's factor 14.5 rounds up") << 1 << 1450.0 << 71 << true;
         QTest::newRow("curve below 50, the creature's factor 0") << 1 << 49.999 << 71 << true;
         QTest::newRow("linear, three quarters of 10 truncated") << 3 << 1.0 << 10 << true;
-        QTest::newRow("exponential past the limit from level 223") << 2 << 466.627 << 300 << false;
         for (const auto &[scale, last_within] :
              {std::pair{466.627, 222}, {469.311, 208}, {500.0, 17}}) {
             QTest::addRow("exponential %g at %d", scale, last_within)

@@ -94,10 +94,8 @@ private slots:
     {
         QTest::addColumn<QString>("press");
         QTest::addColumn<QString>("message");
-        QTest::newRow("merge") << "btn_merge"
-                               << " was not changed: ";
-        QTest::newRow("picture") << "btn_save_picture"
-                                 << " was not saved: ";
+        QTest::newRow("merge") << QString("btn_merge") << QString(" was not changed: ");
+        QTest::newRow("picture") << QString("btn_save_picture") << QString(" was not saved: ");
     }
 
     // A named pipe stands for every file fault, which the shared file code meets in
