@@ -5,6 +5,7 @@
 #include "game_ini_lines.h"
 #include "gameini/game_ini_encoding.h"
 #include "gameini/game_ini_merge.h"
+#include "gameini/merge_account.h"
 #include "gameini/unified_diff.h"
 #include "output/game_ini_text.h"
 

@@ -9,6 +9,7 @@
 #include "files/file_names.h"
 #include "gameini/game_ini_encoding.h"
 #include "gameini/game_ini_merge.h"
+#include "gameini/merge_account.h"
 #include "output/game_ini_text.h"
 
 #include <QtTest>

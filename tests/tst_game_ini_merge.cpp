@@ -4,6 +4,7 @@
 #include "game_ini_lines.h"
 #include "gameini/game_ini_check.h"
 #include "gameini/game_ini_merge.h"
+#include "gameini/merge_account.h"
 #include "random_choices.h"
 
 #include <QtTest>
@@ -246,7 +247,7 @@ private slots:
         const QString top = QString::fromLatin1(written_lines().at(2).split('=').at(1).trimmed());
         QTest::newRow("caps")
             << kHeader + "OverrideMaxExperiencePointsPlayer=x1\r\nOverrideMaxExperiencePointsDino="
-                     "99999999999999\r\n"
+                         "99999999999999\r\n"
             << caps
             << QStringList{"OverrideMaxExperiencePointsPlayer, line 2: x1 \u2192 " + top +
                                " (raised: the game cannot read it)",

@@ -9,6 +9,7 @@
 #include "files/replace_file.h"
 #include "gameini/game_ini_check.h"
 #include "gameini/game_ini_file.h"
+#include "gameini/merge_account.h"
 
 #include <QFileInfo>
 #include <QMessageBox>
