@@ -277,8 +277,7 @@ private:
                unused(o.creature_scale, creature_computed, creature) &&
                unused(o.max_xp, !player_skipped, player) &&
                unused(o.engram_scale, engram_written, engram) &&
-               unused(o.engram_reverse,
-                      c.engram == Engram::Logarithmic || c.engram == Engram::Linear, engram) &&
+               unused(o.engram_reverse, reversible(c.engram), engram) &&
                unused(o.engram_levels, player_skipped, player,
                       QStringLiteral("; the engram lines follow --player-levels"));
     }

@@ -20,7 +20,6 @@
 #endif
 
 #include <algorithm>
-#include <variant>
 
 namespace {
 
@@ -103,7 +102,7 @@ int check(const QString &name, QIODevice &err)
     if (!read)
         return cannot_read(err, QStringLiteral("--check"), name, read.reason());
     const std::vector<IniProblem> problems = check_level_lines(read->text);
-    const int printed = print(check_report(name, problems).toLocal8Bit(), err);
+    const int printed = print(encode_name(check_report(name, problems)), err);
     const bool errors = std::any_of(problems.begin(), problems.end(), [](const IniProblem &p) {
         return p.severity == IniProblem::Error;
     });

@@ -5,6 +5,7 @@
 #include "ui_merge_review.h"
 
 #include "dialogs/lock_wait.h"
+#include "files/file_names.h"
 #include "files/read_file.h"
 #include "files/replace_file.h"
 #include "gameini/game_ini_check.h"
@@ -56,9 +57,7 @@ RampSeries file_ramps(const GameIniMergeReport &report)
     series.player_xp = report.player_ramp.old_values;
     series.creature_xp = report.creature_ramp.old_values;
     series.engram_points = report.engram_points.old_values;
-    double total = 0;
-    for (const double points : series.engram_points)
-        series.engram_total.push_back(total += points);
+    series.engram_total = running_total(series.engram_points);
     return series;
 }
 
@@ -160,8 +159,7 @@ MergeReview::MergeReview(const QString &name, const DecodedGameIni &file,
         form->lbl_changes->setText(
             tr("Merging will change %1:\n%2\n\nThe file as it is now will be kept as %3.%4")
                 .arg(name, bulleted(merge_account(report, MergeAccount::Review, name)),
-                     QFileInfo(name).fileName() + QStringLiteral(".bak"),
-                     custom_code_note(choices)));
+                     QFileInfo(backup_name(name)).fileName(), custom_code_note(choices)));
     }
 
     form->diff_view->setPlainText(shown_text(merge_diff(name, file, merge)));

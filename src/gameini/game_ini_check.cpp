@@ -80,28 +80,16 @@ QString first_indices(const std::vector<RampEntry> &entries, const std::vector<s
 // the game reads as such; empty for other characters.
 QString look_alike(uint code, int column)
 {
-    struct Named {
-        uint code;
-        const char *kind;
-        const char *name;
-    };
-    static const Named kNamed[] = {{0xFEFF, "invisible", "zero-width no-break space"},
-                                   {0x200B, "invisible", "zero-width space"},
-                                   {0x200C, "invisible", "zero-width non-joiner"},
-                                   {0x200D, "invisible", "zero-width joiner"},
-                                   {0x2060, "invisible", "word joiner"},
-                                   {0x00A0, "look-alike", "no-break space"},
-                                   {0x2007, "look-alike", "figure space"},
-                                   {0x202F, "look-alike", "narrow no-break space"}};
     const auto message = [code, column](const char *kind, const QString &name, const char *effect) {
         return QStringLiteral("%1 character U+%2 (%3) at column %4 of a setting; %5")
             .arg(QLatin1String(kind),
                  QStringLiteral("%1").arg(code, 4, 16, QLatin1Char('0')).toUpper(), name,
                  QString::number(column), QLatin1String(effect));
     };
-    for (const Named &named : kNamed) {
-        if (named.code == code)
-            return message(named.kind, QLatin1String(named.name), "some servers misread it");
+    for (const InvisibleCharacter &invisible : kInvisibleCharacters) {
+        if (invisible.code == code)
+            return message(invisible.blank_like ? "look-alike" : "invisible",
+                           QLatin1String(invisible.name), "some servers misread it");
     }
     if (code >= 0x80 && QChar::isDigit(code))
         return message("look-alike", QStringLiteral("digit %1").arg(QChar::digitValue(code)),
@@ -355,9 +343,7 @@ private:
     {
         ++ramp_lines;
         const QString key = text_of(name);
-        const std::string_view value = setting_value(text);
-        const bool unclosed =
-            !value.empty() && value.front() == '(' && value.find(')') == std::string_view::npos;
+        const bool unclosed = is_open_ramp(text);
         if (ramp_lines >= 3) {
             // Ignored by the game, so its entries are no one's business; so are the lines
             // that may continue it.
@@ -387,17 +373,8 @@ private:
             fail(QStringLiteral("%1 has no entries").arg(key));
         } else if (check_indices(ramp.entries)) {
             check_values(key, ramp.entries);
-            ramps[ramp_lines - 1] = ReadRamp{int(ramp.entries.size()), values(ramp.entries)};
+            ramps[ramp_lines - 1] = ReadRamp{int(ramp.entries.size()), entry_values(ramp.entries)};
         }
-    }
-
-    static std::vector<double> values(const std::vector<RampEntry> &entries)
-    {
-        std::vector<double> list;
-        list.reserve(entries.size());
-        for (const RampEntry &entry : entries)
-            list.push_back(number_value(entry.value));
-        return list;
     }
 
     bool check_indices(const std::vector<RampEntry> &entries)

@@ -181,7 +181,7 @@ private:
                                           : Mark::CreatureContinuation,
                              key});
             // A ramp that does not close on its own line may go on over the lines after it.
-            if (line_text(line).find(')') == std::string_view::npos)
+            if (is_open_ramp(line_text(line)))
                 continued = ramps == 1 ? Mark::PlayerContinuation : Mark::CreatureContinuation;
         } else {
             marks.push_back({line, Mark::Cap, key});
@@ -369,12 +369,12 @@ private:
         }
     }
 
-    // Puts the new ramp in place of an old one; 1 when that changes the line, else 0.
-    int put_ramp(const std::optional<QByteArray> &ramp, const IniLine &line)
+    // Puts the new ramp in place of an old one; whether that changes the line.
+    bool put_ramp(const std::optional<QByteArray> &ramp, const IniLine &line)
     {
         if (ramp)
             put(*ramp, end_of(line));
-        return ramp && *ramp == to_bytes(line_text(line)) ? 0 : 1;
+        return !ramp || *ramp != to_bytes(line_text(line));
     }
 
     // Whether the old engram lines differ from the block that takes their place: in number,
@@ -426,22 +426,18 @@ private:
             skip(mark.line);
             switch (mark.role) {
             case Mark::PlayerRamp:
-                report.player_ramp_lines += put_ramp(blocks.player_ramp, mark.line);
-                report.player_ramp.changed = report.player_ramp_lines > 0;
+                report.player_ramp.changed |= put_ramp(blocks.player_ramp, mark.line);
                 player_ramp_replaced = true;
                 break;
             case Mark::CreatureRamp:
-                report.creature_ramp_lines += put_ramp(blocks.creature_ramp, mark.line);
-                report.creature_ramp.changed = report.creature_ramp_lines > 0;
+                report.creature_ramp.changed |= put_ramp(blocks.creature_ramp, mark.line);
                 creature_ramp_replaced = true;
                 break;
             case Mark::PlayerContinuation:
-                ++report.player_ramp_lines;
                 ++report.player_ramp.old_lines;
                 report.player_ramp.changed = true;
                 break;
             case Mark::CreatureContinuation:
-                ++report.creature_ramp_lines;
                 // A third ramp line the game would read for the creatures is one of theirs.
                 if (report.creature_ramp.old_lines++ == 0)
                     report.creature_ramp.first_line = mark.line.number;
@@ -449,7 +445,6 @@ private:
                 break;
             case Mark::Engram:
                 note_old_engram_line(mark.line);
-                report.engram_lines += engram_block_changed;
                 if (!engram_lines_replaced)
                     put_engram_lines(end_of(mark.line));
                 engram_lines_replaced = true;

@@ -14,10 +14,6 @@
 
 // What a merge did to an operator's Game.ini, for the operator to read.
 struct GameIniMergeReport {
-    // Old lines replaced by each block; none when the block leaves them as they were.
-    int player_ramp_lines = 0;
-    int creature_ramp_lines = 0;
-    int engram_lines = 0;
     // New lines of blocks that had no old lines.
     int added_lines = 0;
 
@@ -32,6 +28,9 @@ struct GameIniMergeReport {
         bool old_readable = true;
         int new_levels = 0;
         bool changed = false;
+
+        // Old lines it replaces; none when it leaves them as they were.
+        int replaced_lines() const { return changed ? old_lines : 0; }
     };
     Block player_ramp;
     Block creature_ramp;

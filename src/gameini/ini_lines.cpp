@@ -179,17 +179,18 @@ bool near_miss(std::string_view typed, std::string_view name)
 
 namespace {
 
-// U+FEFF, U+200B, U+200C, U+200D, U+2060, U+00A0, U+2007 and U+202F in UTF-8.
-constexpr std::string_view kInvisibles[] = {"\xEF\xBB\xBF", "\xE2\x80\x8B", "\xE2\x80\x8C",
-                                            "\xE2\x80\x8D", "\xE2\x81\xA0", "\xC2\xA0",
-                                            "\xE2\x80\x87", "\xE2\x80\xAF"};
-
 bool is_ascii_digit(char c)
 {
     return c >= '0' && c <= '9';
 }
 
 } // namespace
+
+bool is_open_ramp(std::string_view line)
+{
+    const std::string_view value = setting_value(line);
+    return !value.empty() && value.front() == '(' && value.find(')') == std::string_view::npos;
+}
 
 bool is_ramp_continuation(std::string_view line)
 {
@@ -225,13 +226,14 @@ std::string_view without_trailing_invisibles(std::string_view value)
         while (!value.empty() && is_blank(value.back()))
             value.remove_suffix(1);
         const auto found = std::find_if(
-            std::begin(kInvisibles), std::end(kInvisibles), [value](std::string_view invisible) {
-                return value.size() >= invisible.size() &&
-                       value.substr(value.size() - invisible.size()) == invisible;
+            std::begin(kInvisibleCharacters), std::end(kInvisibleCharacters),
+            [value](const InvisibleCharacter &invisible) {
+                return value.size() >= invisible.utf8.size() &&
+                       value.substr(value.size() - invisible.utf8.size()) == invisible.utf8;
             });
-        if (found == std::end(kInvisibles))
+        if (found == std::end(kInvisibleCharacters))
             return value;
-        value.remove_suffix(found->size());
+        value.remove_suffix(found->utf8.size());
     }
 }
 
@@ -343,14 +345,19 @@ RampEntries read_ramp(std::string_view line)
     return ramp;
 }
 
+std::vector<double> entry_values(const std::vector<RampEntry> &entries)
+{
+    std::vector<double> values;
+    values.reserve(entries.size());
+    for (const RampEntry &entry : entries)
+        values.push_back(number_value(entry.value));
+    return values;
+}
+
 std::optional<std::vector<double>> ramp_values(std::string_view line)
 {
     const RampEntries ramp = read_ramp(line);
     if (ramp.broken > 0 || ramp.entries.empty())
         return std::nullopt;
-    std::vector<double> values;
-    values.reserve(ramp.entries.size());
-    for (const RampEntry &entry : ramp.entries)
-        values.push_back(number_value(entry.value));
-    return values;
+    return entry_values(ramp.entries);
 }

@@ -71,13 +71,36 @@ QByteArray to_bytes(std::string_view text);
 
 // Reading lines as the game reads them, past what editors and copied text leave in them.
 
+// A ramp line that opens its entries with "(" and does not close them: its entries may go
+// on over the lines after it.
+bool is_open_ramp(std::string_view line);
+
 // A line of ramp entries only ("  ExperiencePointsForLevel[3]=120," or several such, with
 // or without a trailing "," or ")"): the rest of a ramp someone spread over several lines.
 // The game reads a setting from its own line only and ignores these.
 bool is_ramp_continuation(std::string_view line);
 
-// A value without the invisible characters (zero-width spaces and joiners, U+FEFF, no-break
-// spaces) and blanks at its end: the game reads "750000" and a zero-width space as 750000.
+// Characters that show as nothing or as a blank but are neither to the game: copied text
+// brings them into settings. The blank-like ones look like a space, the others like nothing.
+struct InvisibleCharacter {
+    char32_t code;
+    std::string_view utf8;
+    bool blank_like;
+    const char *name;
+};
+inline constexpr InvisibleCharacter kInvisibleCharacters[] = {
+    {0xFEFF, "\xEF\xBB\xBF", false, "zero-width no-break space"},
+    {0x200B, "\xE2\x80\x8B", false, "zero-width space"},
+    {0x200C, "\xE2\x80\x8C", false, "zero-width non-joiner"},
+    {0x200D, "\xE2\x80\x8D", false, "zero-width joiner"},
+    {0x2060, "\xE2\x81\xA0", false, "word joiner"},
+    {0x00A0, "\xC2\xA0", true, "no-break space"},
+    {0x2007, "\xE2\x80\x87", true, "figure space"},
+    {0x202F, "\xE2\x80\xAF", true, "narrow no-break space"},
+};
+
+// A value without the invisible characters and blanks at its end: the game reads "750000"
+// and a zero-width space as 750000.
 std::string_view without_trailing_invisibles(std::string_view value);
 
 // The first experience value of the game's own creature table: a creature cap below it allows
@@ -106,6 +129,9 @@ struct RampEntries {
     QString first_fault; // "at column N: expected ..."
 };
 RampEntries read_ramp(std::string_view line);
+
+// The values of entries, in order.
+std::vector<double> entry_values(const std::vector<RampEntry> &entries);
 
 // The values of a ramp line that reads whole; none for a line with no entries or a fault.
 std::optional<std::vector<double>> ramp_values(std::string_view line);

@@ -40,12 +40,14 @@ QString listed(const QStringList &items)
 QString merge_summary(const GameIniMergeReport &report)
 {
     QStringList replaced;
-    if (report.player_ramp_lines > 0)
-        replaced << counted(report.player_ramp_lines, "player ramp line");
-    if (report.creature_ramp_lines > 0)
-        replaced << counted(report.creature_ramp_lines, "creature ramp line");
-    if (report.engram_lines > 0)
-        replaced << counted(report.engram_lines, "engram line");
+    const auto note_replaced = [&replaced](const GameIniMergeReport::Block &block,
+                                           const char *what) {
+        if (block.replaced_lines() > 0)
+            replaced << counted(block.replaced_lines(), what);
+    };
+    note_replaced(report.player_ramp, "player ramp line");
+    note_replaced(report.creature_ramp, "creature ramp line");
+    note_replaced(report.engram_points, "engram line");
     int raised = 0;
     int set = 0;
     for (const auto &cap : report.caps) {

@@ -179,10 +179,8 @@ void MainWindow::fill_summary()
                                                                              : creature);
 
     const auto engram = checked_style<GameIniChoices::Engram>(*this);
-    const bool reversible =
-        engram == GameIniChoices::Engram::Logarithmic || engram == GameIniChoices::Engram::Linear;
     show_summary(*form->lbl_player_eng_style, engram,
-                 reversible && form->player_eng_reverse_mode->isChecked()
+                 reversible(engram) && form->player_eng_reverse_mode->isChecked()
                      ? QStringLiteral("Reversed ")
                      : QString());
 

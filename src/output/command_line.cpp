@@ -6,7 +6,6 @@
 QStringList command_line_arguments(const GameIniChoices &choices, const QString &custom_code_file)
 {
     using Player = GameIniChoices::Player;
-    using Engram = GameIniChoices::Engram;
     const bool player_skipped = choices.player == Player::Skip;
     const bool engram_written = style_code(choices.engram).has_value();
 
@@ -32,8 +31,7 @@ QStringList command_line_arguments(const GameIniChoices &choices, const QString 
     arguments << QStringLiteral("--engram") << cli_name_of(choices.engram);
     if (engram_written)
         arguments << QStringLiteral("--engram-scale") << spelled_scale(choices.engram_scale);
-    if (choices.engram_reverse &&
-        (choices.engram == Engram::Logarithmic || choices.engram == Engram::Linear))
+    if (choices.engram_reverse && reversible(choices.engram))
         arguments << QStringLiteral("--engram-reverse");
     if (player_skipped)
         arguments << QStringLiteral("--engram-levels")

@@ -26,15 +26,22 @@ RampSeries ramp_series(const GameIniChoices &choices)
     series.creature_xp = line_values(creature_ramp_line(choices));
 
     if (const auto style = style_code(choices.engram)) {
-        double total = 0;
         for (const float value : written_engram_values(
                  *style, choices.engram_scale, engram_levels(choices), choices.engram_reverse)) {
             // The game reads the whole number the file spells, not the static value itself.
-            const double points = QByteArray::number(double(value), 'f', 0).toDouble();
-            total += points;
-            series.engram_points.push_back(points);
-            series.engram_total.push_back(total);
+            series.engram_points.push_back(QByteArray::number(double(value), 'f', 0).toDouble());
         }
+        series.engram_total = running_total(series.engram_points);
     }
     return series;
+}
+
+std::vector<double> running_total(const std::vector<double> &points)
+{
+    std::vector<double> totals;
+    totals.reserve(points.size());
+    double total = 0;
+    for (const double value : points)
+        totals.push_back(total += value);
+    return totals;
 }

@@ -20,3 +20,6 @@ struct RampSeries {
 };
 
 RampSeries ramp_series(const GameIniChoices &choices);
+
+// The running total of engram points, level by level.
+std::vector<double> running_total(const std::vector<double> &points);

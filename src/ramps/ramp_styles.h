@@ -151,6 +151,12 @@ template <typename Style> std::optional<Style> style_named(const QString &name)
     return std::nullopt;
 }
 
+// Engram points that can be handed out in reverse: the logarithmic and linear ones.
+constexpr bool reversible(EngramPointStyle style)
+{
+    return style == EngramPointStyle::Logarithmic || style == EngramPointStyle::Linear;
+}
+
 // What copying the player's settings makes the creature ramp: the same computed style, the
 // player's stock table for a stock player ramp, and the creature stock for a skipped one.
 constexpr CreatureRampStyle creature_style_copied_from(PlayerRampStyle player)
